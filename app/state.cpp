@@ -1,0 +1,24 @@
+#include "state.h"
+
+#include <cstring>
+
+int EncoderMode = -1;
+char ReaderInfo[kReaderInfoSize] = {};
+int CardCounter = 0;
+
+void ClearReaderInfo()
+{
+    std::memset(ReaderInfo, 0, sizeof ReaderInfo);
+}
+
+QString ReaderInfoText()
+{
+    return QString::fromLatin1(ReaderInfo, static_cast<qsizetype>(strnlen(ReaderInfo, sizeof ReaderInfo)));
+}
+
+void ResetState()
+{
+    EncoderMode = -1;
+    ClearReaderInfo();
+    CardCounter = 0;
+}

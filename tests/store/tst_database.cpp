@@ -1,0 +1,163 @@
+#include "app/settings.h"
+#include "store/database.h"
+#include "store/migration.h"
+#include "support/scriptedport.h"
+#include "support/testdatabase.h"
+#include "support/workfolder.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+class TestDatabase : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { BuildFlag = BuildKind::File; }
+    void cleanup() { CloseDatabase(); }
+
+    void fileBuildOpensTheDeliveredDatabase();
+    void fileBuildCannotOpen_data();
+    void fileBuildCannotOpen();
+    void serverBuildAsksBeforeConnecting();
+    void serverBuildShowsTheLoginThatFailed();
+    void migrationAddsMissingColumns_data();
+    void migrationAddsMissingColumns();
+};
+
+void TestDatabase::fileBuildOpensTheDeliveredDatabase()
+{
+    WorkFolder folder;
+    QString error;
+    QVERIFY2(MakeDeliveredDatabase(Engine::SQLite, &error), qPrintable(error));
+    CloseDatabase();
+    LoadSettings();
+    ScriptedPort port;
+    TData1 data;
+    QVERIFY(port.boxes().isEmpty());
+    QVERIFY(Db().isOpen());
+    QSqlQuery query(Db());
+    // A committed change must survive a crash of the desk computer.
+    QVERIFY(query.exec("PRAGMA journal_mode") && query.next());
+    QCOMPARE(query.value(0).toString(), QString("wal"));
+    QVERIFY(query.exec("PRAGMA synchronous") && query.next());
+    QCOMPARE(query.value(0).toInt(), 2);
+}
+
+void TestDatabase::fileBuildCannotOpen_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("present");
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("not a database") << QByteArray("Standard Jet DB\0junk junk junk junk junk junk", 45) << true;
+    QTest::newRow("empty file") << QByteArray() << true;
+}
+
+void TestDatabase::fileBuildCannotOpen()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, present);
+    WorkFolder folder;
+    if (present)
+        folder.write("Zumerak.MDB", content);
+    LoadSettings();
+    ScriptedPort port;
+    TData1 data;
+    QCOMPARE(port.captions(), QStringList{"E0001"});
+    QCOMPARE(port.boxes().first().text, "Open DataBase Error\n" + settings.DBFile);
+    QCOMPARE(port.boxes().first().icon, BoxIcon::Error);
+    QVERIFY(!Db().isOpen());
+    QVERIFY(!data.terminateRequested());
+    // The program never makes a database of its own.
+    QCOMPARE(QFile::exists(folder.file("Zumerak.MDB")), present);
+}
+
+void TestDatabase::serverBuildAsksBeforeConnecting()
+{
+    WorkFolder folder;
+    // TIP set but TUIP empty: the three prompts come before any connection attempt.
+    folder.write("System.ini", "[SYSTEM]\nTIP=127.0.0.1:1\n");
+    BuildFlag = BuildKind::Server;
+    LoadSettings();
+    ScriptedPort port;
+    port.cancelInput();      // server: kept
+    port.input("desk");      // user
+    port.input("secret");    // password
+    port.answer(BoxAnswer::No);  // QUERY?: no need to enter again
+    port.answer(BoxAnswer::No);  // QUERY2?: give up
+    TData1 data;
+    QCOMPARE(port.prompts(), (QStringList{"服务器IP", "SQL用户名", "SQL密码"}));
+    QCOMPARE(port.captions(), (QStringList{"QUERY?", "E0001", "QUERY2?"}));
+    QCOMPARE(port.boxes()[0].text, QString("是否需要重新输入?"));
+    QCOMPARE(port.boxes()[2].text, QString("连接数据库失败，是否需要重新输入?"));
+    QVERIFY(data.terminateRequested());
+    LoadServerLogin();
+    QCOMPARE(settings.TIP, QString("127.0.0.1:1"));
+    QCOMPARE(settings.TUIP, QString("desk"));
+    QCOMPARE(settings.TUPW, QString("secret"));
+}
+
+void TestDatabase::serverBuildShowsTheLoginThatFailed()
+{
+    WorkFolder folder;
+    folder.write("System.ini", "[SYSTEM]\nTIP=127.0.0.1:1\nTUIP=desk\nTUPW=wrong\n");
+    BuildFlag = BuildKind::Server;
+    LoadSettings();
+    ScriptedPort port;
+    port.answer(BoxAnswer::Ok);   // E0001
+    port.answer(BoxAnswer::Yes);  // QUERY2?: enter again
+    port.input("127.0.0.1:2");
+    port.input("desk");
+    port.input("typed");
+    port.answer(BoxAnswer::No);   // QUERY?
+    port.answer(BoxAnswer::Ok);   // E0001
+    port.answer(BoxAnswer::No);   // QUERY2?: give up
+    TData1 data;
+    QCOMPARE(port.captions(), (QStringList{"E0001", "QUERY2?", "QUERY?", "E0001", "QUERY2?"}));
+    QCOMPARE(port.boxes()[0].text, QString("数据库连接失败\n127.0.0.1:1\ndesk\nwrong"));
+    QCOMPARE(port.boxes()[3].text, QString("数据库连接失败\n127.0.0.1:2\ndesk\ntyped"));
+    QVERIFY(data.terminateRequested());
+}
+
+void TestDatabase::migrationAddsMissingColumns_data()
+{
+    AddEngineColumn();
+    QTest::addColumn<QStringList>("dropped");
+    QTest::addColumn<QStringList>("notices");
+    for (Engine engine : {Engine::SQLite, Engine::PostgreSQL}) {
+        const char *name = engine == Engine::SQLite ? "sqlite" : "postgresql";
+        QTest::addRow("%s, all four missing", name)
+            << engine << QStringList{"ReservCkIn", "FirstCkOut", "HourRateStartUp", "HourRatePrice"}
+            << QStringList{"N9086", "N9087", "N9088", "N9089"};
+        QTest::addRow("%s, currency columns missing", name)
+            << engine << QStringList{"HourRateStartUp", "HourRatePrice"} << QStringList{"N9088", "N9089"};
+        QTest::addRow("%s, none missing", name) << engine << QStringList{} << QStringList{};
+    }
+}
+
+void TestDatabase::migrationAddsMissingColumns()
+{
+    QFETCH(Engine, engine);
+    QFETCH(QStringList, dropped);
+    QFETCH(QStringList, notices);
+    if (SkipWithoutServer(engine))
+        return;
+    WorkFolder folder;
+    QString error;
+    QVERIFY2(MakeDeliveredDatabase(engine, &error), qPrintable(error));
+    QSqlDatabase db = Db();
+    for (const QString &column : dropped)
+        QVERIFY(QSqlQuery(db).exec("ALTER TABLE RoomInfo DROP COLUMN " + column));
+
+    ScriptedPort port;
+    QVERIFY2(MigrateRoomInfo(db, &error), qPrintable(error));
+    QCOMPARE(port.captions(), notices);
+    for (const ScriptedPort::Box &box : port.boxes()) {
+        QCOMPARE(box.icon, BoxIcon::Information);
+        QVERIFY(box.text.startsWith("Add field ") && box.text.endsWith(" Success"));
+    }
+    port.clear();
+    QVERIFY2(MigrateRoomInfo(db, &error), qPrintable(error));
+    QVERIFY(port.boxes().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestDatabase)
+#include "tst_database.moc"

@@ -1,0 +1,98 @@
+#include "app/settings.h"
+#include "store/connection.h"
+#include "support/workfolder.h"
+
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTest>
+
+class TestAdmin : public QObject {
+    Q_OBJECT
+private slots:
+    void initMakesTheDeliveredDatabase();
+    void initRefusesAnExistingDatabase();
+    void settingsPrintsEveryValueInOrder();
+};
+
+namespace {
+
+struct Run {
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+Run admin(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(qEnvironmentVariable("ZUMERAK_ADMIN"), arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+int count(const QString &sql)
+{
+    QSqlQuery query(Db());
+    if (!query.exec(sql) || !query.next())
+        return -1;
+    return query.value(0).toInt();
+}
+
+} // namespace
+
+void TestAdmin::initMakesTheDeliveredDatabase()
+{
+    WorkFolder folder;
+    const Run run = admin({"init", "--sample"});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QString error;
+    QVERIFY2(OpenFileDatabase(folder.file("Zumerak.MDB"), &error), qPrintable(error));
+    QCOMPARE(count("SELECT COUNT(*) FROM Dai"), 12);
+    QCOMPARE(count("SELECT COUNT(*) FROM OperatorInfo WHERE GongHao LIKE 'proQuanXian_%'"), 4);
+    QCOMPARE(count("SELECT COUNT(*) FROM BuildingInfo"), 2);
+    QCOMPARE(count("SELECT COUNT(*) FROM RoomInfo WHERE Status = 'Vacant'"), 34);
+    CloseDatabase();
+}
+
+void TestAdmin::initRefusesAnExistingDatabase()
+{
+    WorkFolder folder;
+    QCOMPARE(admin({"init"}).exitCode, 0);
+    const Run again = admin({"init", "--sample"});
+    QCOMPARE(again.exitCode, 1);
+    QVERIFY(again.err.contains("--force"));
+    QString error;
+    QVERIFY(OpenFileDatabase(folder.file("Zumerak.MDB"), &error));
+    QCOMPARE(count("SELECT COUNT(*) FROM RoomInfo"), 0);
+    CloseDatabase();
+
+    QCOMPARE(admin({"init", "--sample", "--force"}).exitCode, 0);
+    QVERIFY(OpenFileDatabase(folder.file("Zumerak.MDB"), &error));
+    QCOMPARE(count("SELECT COUNT(*) FROM RoomInfo"), 34);
+    CloseDatabase();
+    QCOMPARE(admin({"init", "--bogus"}).exitCode, 2);
+}
+
+void TestAdmin::settingsPrintsEveryValueInOrder()
+{
+    WorkFolder folder;
+    folder.write("System.ini", "[SYSTEM]\nGuestLLock=257\nTIP=db.example\n");
+    const Run run = admin({"settings"});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = run.out.trimmed().split('\n');
+    QStringList keys;
+    for (const QString &line : lines)
+        keys.append(line.section('=', 0, 0));
+    QCOMPARE(keys, (QStringList{"READONLY.CheckBlank", "READONLY.ClrPrice", "SYSTEM.DBBakPath", "SYSTEM.CompanyName",
+                                "SYSTEM.CompanyPhone", "SYSTEM.CompanyWeb", "SYSTEM.CompanyMisc", "SYSTEM.HotelName",
+                                "SYSTEM.dlsCoID", "SYSTEM.FlagCheckOut", "SYSTEM.CheckOutTime",
+                                "SYSTEM.VIPCheckOutTime", "SYSTEM.GuestLLock", "SYSTEM.BaoJing", "SYSTEM.TiShi",
+                                "SYSTEM.Skin", "FONT.Name", "FONT.Size", "FONT.Height", "FONT.CharSet", "SYSTEM.TIP",
+                                "SYSTEM.TUIP", "SYSTEM.TUPW", "SYSTEM.EncoderLibrary"}));
+    QVERIFY(lines.contains("SYSTEM.GuestLLock=1"));
+    QVERIFY(lines.contains("SYSTEM.TIP=db.example"));
+}
+
+QTEST_GUILESS_MAIN(TestAdmin)
+#include "tst_admin.moc"

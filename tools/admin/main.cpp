@@ -1,0 +1,66 @@
+#include "consoleport.h"
+#include "initcommand.h"
+
+#include "app/settings.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+const char kUsage[] =
+    "usage: zumerak-admin COMMAND\n"
+    "  init [--sample] [--force] [--server]   make the delivered database in the current folder\n"
+    "                                         (--server: in the catalogue that System.ini names)\n"
+    "  settings                               print every setting as the program loads it\n";
+
+int usage()
+{
+    std::fputs(kUsage, stderr);
+    return 2;
+}
+
+int printSettings()
+{
+    LoadServerLogin();
+    for (const QString &line : SettingsLines())
+        std::printf("%s\n", qPrintable(line));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    ConsolePort port;
+    SetOperatorPort(&port);
+
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty())
+        return usage();
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("init")) {
+        InitOptions options;
+        for (const QString &arg : args) {
+            if (arg == QLatin1String("--sample"))
+                options.sample = true;
+            else if (arg == QLatin1String("--force"))
+                options.force = true;
+            else if (arg == QLatin1String("--server"))
+                options.server = true;
+            else
+                return usage();
+        }
+        BuildFlag = options.server ? BuildKind::Server : BuildKind::File;
+        LoadSettings();
+        return RunInit(options);
+    }
+    if (command == QLatin1String("settings") && args.isEmpty()) {
+        LoadSettings();
+        return printSettings();
+    }
+    return usage();
+}
