@@ -34,6 +34,7 @@ bool fail(QSqlDatabase &db, const QString &reason, QString *error)
 bool OpenFileDatabase(const QString &path, QString *error, const QString &connectionName)
 {
     QSqlDatabase db = freshConnection(QStringLiteral("QSQLITE"), connectionName);
+    db.setNumericalPrecisionPolicy(QSql::HighPrecision);
     if (!QFileInfo(path).isFile())
         return fail(db, QStringLiteral("The database file does not exist."), error);
     // mode=rw: a missing file is an error, never a new empty database.
@@ -62,6 +63,8 @@ bool OpenServerDatabase(const QString &host, const QString &user, const QString 
                         const QString &catalogue, QString *error, const QString &connectionName)
 {
     QSqlDatabase db = freshConnection(QStringLiteral("QPSQL"), connectionName);
+    // Currency columns come back as exact decimal text.
+    db.setNumericalPrecisionPolicy(QSql::HighPrecision);
     QString address = host;
     const int colon = host.lastIndexOf(u':');
     bool portGiven = false;

@@ -79,7 +79,9 @@ bool SkipWithoutServer(Engine engine)
 
 QString TestCatalogue()
 {
-    return QStringLiteral("zt_") + QCoreApplication::applicationName().toLower().replace(u'-', u'_');
+    // Several work trees may share one development server: each can set its own prefix.
+    const QString prefix = qEnvironmentVariable("ZUMERAK_TEST_PGPREFIX", QStringLiteral("zt"));
+    return prefix + u'_' + QCoreApplication::applicationName().toLower().replace(u'-', u'_');
 }
 
 bool MakeDeliveredDatabase(Engine engine, QString *error)
