@@ -5,6 +5,12 @@
 int EncoderMode = -1;
 char ReaderInfo[kReaderInfoSize] = {};
 int CardCounter = 0;
+TOperatorInfo curOperator;
+QString strQX;
+TRoomInfo curRoom;
+TRoomInfo varRoom;
+TGuestInfo curGuest;
+TCardInfo curCard;
 
 void ClearReaderInfo()
 {
@@ -21,4 +27,10 @@ void ResetState()
     EncoderMode = -1;
     ClearReaderInfo();
     CardCounter = 0;
+    curOperator = TOperatorInfo();
+    strQX.clear();
+    curRoom = TRoomInfo();
+    varRoom = TRoomInfo();
+    curGuest = TGuestInfo();
+    curCard = TCardInfo();
 }

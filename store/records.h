@@ -83,3 +83,13 @@ struct TCardInfo {
     QString Status;
     QString GongHao;
 };
+
+// An operator, or a role row ("proQuanXian_" + role letter, whose memo is the
+// role's rights string).
+struct TOperatorInfo {
+    QString GongHao;
+    QString Name;
+    QString MiMa;
+    QString QuanXian; // "S", "A", "M" or "G"
+    QString BeiZhu;
+};
