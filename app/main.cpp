@@ -4,6 +4,7 @@
 #include "store/database.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #ifndef ZUMERAK_BUILD_FLAG
 #error "ZUMERAK_BUILD_FLAG selects the build: 0 file database, 1 database server"
@@ -25,5 +26,13 @@ int main(int argc, char *argv[])
     if (data.terminateRequested())
         return 0;
     logon.show();
+    // Installers check that the console starts on a machine with this option:
+    // it starts as usual, paints the logon window once and ends.
+    if (QApplication::arguments().contains(QStringLiteral("--start-check"))) {
+        QTimer::singleShot(0, &app, [&logon] {
+            logon.repaint();
+            QApplication::exit(0);
+        });
+    }
     return app.exec();
 }

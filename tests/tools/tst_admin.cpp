@@ -1,5 +1,7 @@
 #include "app/settings.h"
-#include "store/connection.h"
+#include "store/database.h"
+#include "support/scriptedport.h"
+#include "support/testdatabase.h"
 #include "support/workfolder.h"
 
 #include <QProcess>
@@ -12,6 +14,7 @@ private slots:
     void initMakesTheDeliveredDatabase();
     void initRefusesAnExistingDatabase();
     void settingsPrintsEveryValueInOrder();
+    void initServerMakesTheCatalogueTheServerBuildOpens();
 };
 
 namespace {
@@ -92,6 +95,34 @@ void TestAdmin::settingsPrintsEveryValueInOrder()
                                 "SYSTEM.TUIP", "SYSTEM.TUPW", "SYSTEM.EncoderLibrary"}));
     QVERIFY(lines.contains("SYSTEM.GuestLLock=1"));
     QVERIFY(lines.contains("SYSTEM.TIP=db.example"));
+}
+
+void TestAdmin::initServerMakesTheCatalogueTheServerBuildOpens()
+{
+    if (SkipWithoutServer(Engine::PostgreSQL))
+        return;
+    TestServer server;
+    TestServerAvailable(&server);
+    WorkFolder folder;
+    folder.write("System.ini", QString("[SYSTEM]\nTIP=%1\nTUIP=%2\n").arg(server.host, server.user).toUtf8());
+    const Run first = admin({"init", "--server", "--sample", "--force"});
+    QVERIFY2(first.exitCode == 0, qPrintable(first.err));
+    const Run again = admin({"init", "--server"});
+    QCOMPARE(again.exitCode, 1);
+    QVERIFY(again.err.contains("--force"));
+
+    BuildFlag = BuildKind::Server;
+    LoadSettings();
+    ScriptedPort port;
+    {
+        TData1 data;
+        QVERIFY(port.boxes().isEmpty());
+        QVERIFY(port.prompts().isEmpty());
+        QVERIFY(!data.terminateRequested());
+        QCOMPARE(count("SELECT COUNT(*) FROM RoomInfo"), 34);
+        QCOMPARE(count("SELECT COUNT(*) FROM Dai"), 12);
+    }
+    QVERIFY(!Db().isOpen());
 }
 
 QTEST_GUILESS_MAIN(TestAdmin)
