@@ -124,13 +124,7 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
     }
     line.raw = key.toLatin1() + '=' + encode(value);
     if (sectionLine < 0) {
-        if (!m_lines.isEmpty() && !trimmedBytes(m_lines.constLast().raw).isEmpty())
-            m_lines.append(Line{});
-        Line header;
-        header.isSection = true;
-        header.section = section;
-        header.raw = '[' + section.toLatin1() + ']';
-        m_lines.append(header);
+        appendSection(section);
         m_lines.append(line);
         return save();
     }
@@ -147,6 +141,44 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
 bool IniFile::writeInteger(const QString &section, const QString &key, int value)
 {
     return writeString(section, key, QString::number(value));
+}
+
+int IniFile::appendSection(const QString &section)
+{
+    // a blank line between sections, as people write them
+    if (!m_lines.isEmpty() && !trimmedBytes(m_lines.constLast().raw).isEmpty())
+        m_lines.append(Line{});
+    Line header;
+    header.isSection = true;
+    header.section = section;
+    header.raw = '[' + section.toLatin1() + ']';
+    m_lines.append(header);
+    return m_lines.size() - 1;
+}
+
+bool IniFile::replaceSection(const QString &section, const QList<QPair<QString, QString>> &entries)
+{
+    int sectionLine = findSection(section);
+    if (sectionLine < 0)
+        sectionLine = appendSection(section);
+    int end = sectionLine + 1;
+    while (end < m_lines.size() && !m_lines[end].isSection)
+        ++end;
+    m_lines.remove(sectionLine + 1, end - sectionLine - 1);
+    QList<Line> body;
+    body.reserve(entries.size());
+    for (const auto &[key, value] : entries) {
+        Line line;
+        line.isKey = true;
+        line.key = key;
+        line.raw = key.toLatin1() + '=' + encode(value);
+        body.append(line);
+    }
+    if (sectionLine + 1 < m_lines.size())
+        body.append(Line{});
+    for (int i = 0; i < body.size(); ++i)
+        m_lines.insert(sectionLine + 1 + i, body[i]);
+    return save();
 }
 
 bool IniFile::save() const

@@ -21,6 +21,8 @@ public:
     // Writes the file at once; false when it cannot be written.
     bool writeString(const QString &section, const QString &key, const QString &value);
     bool writeInteger(const QString &section, const QString &key, int value);
+    // Empties the section and fills it with these keys and values, in one write.
+    bool replaceSection(const QString &section, const QList<QPair<QString, QString>> &entries);
 
     void setCodePage(const QByteArray &codePage);
 
@@ -35,6 +37,7 @@ private:
 
     int findSection(const QString &section) const;
     int findKey(int sectionLine, const QString &key) const;
+    int appendSection(const QString &section);
     QString decode(const QByteArray &bytes) const;
     QByteArray encode(const QString &text) const;
     bool save() const;

@@ -24,6 +24,7 @@ void ScriptedPort::clear()
     m_inputs.clear();
     m_boxes.clear();
     m_prompts.clear();
+    m_offered.clear();
 }
 
 BoxAnswer ScriptedPort::messageBox(BoxIcon icon, const QString &caption, const QString &text, BoxButtons,
@@ -33,9 +34,10 @@ BoxAnswer ScriptedPort::messageBox(BoxIcon icon, const QString &caption, const Q
     return m_answers.isEmpty() ? defaultAnswer : m_answers.dequeue();
 }
 
-std::optional<QString> ScriptedPort::inputBox(const QString &, const QString &prompt, const QString &, bool)
+std::optional<QString> ScriptedPort::inputBox(const QString &, const QString &prompt, const QString &value, bool)
 {
     m_prompts.append(prompt);
+    m_offered.append(value);
     if (m_inputs.isEmpty())
         return std::nullopt;
     return m_inputs.dequeue();

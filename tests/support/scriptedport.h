@@ -26,8 +26,9 @@ public:
 
     const QList<Box> &boxes() const { return m_boxes; }
     QStringList captions() const;
-    // Prompts of the input boxes shown, in order.
+    // Prompts of the input boxes shown, and the values they offered, in order.
     const QStringList &prompts() const { return m_prompts; }
+    const QStringList &offered() const { return m_offered; }
     void clear();
 
     BoxAnswer messageBox(BoxIcon icon, const QString &caption, const QString &text, BoxButtons buttons,
@@ -41,4 +42,5 @@ private:
     QQueue<std::optional<QString>> m_inputs;
     QList<Box> m_boxes;
     QStringList m_prompts;
+    QStringList m_offered;
 };
