@@ -11,6 +11,18 @@ TRoomInfo curRoom;
 TRoomInfo varRoom;
 TGuestInfo curGuest;
 TCardInfo curCard;
+QString curMenu;
+QString curBldNoName;
+TGuestInfo oldGuest;
+QList<TRoomInfo> aryRoom;
+int lenAryRoom = 0;
+bool hasDuplicateRooms = false;
+QList<int> aryBldNo;
+QList<TGuestInfo> aryGuest;
+int lenAryGuest = 0;
+int ptrAryGuest = 0;
+QList<TGuestInfo> aryReservation;
+int lenAryReservation = 0;
 
 void ClearReaderInfo()
 {
@@ -33,4 +45,16 @@ void ResetState()
     varRoom = TRoomInfo();
     curGuest = TGuestInfo();
     curCard = TCardInfo();
+    curMenu.clear();
+    curBldNoName.clear();
+    oldGuest = TGuestInfo();
+    aryRoom.clear();
+    lenAryRoom = 0;
+    hasDuplicateRooms = false;
+    aryBldNo.clear();
+    aryGuest.clear();
+    lenAryGuest = 0;
+    ptrAryGuest = 0;
+    aryReservation.clear();
+    lenAryReservation = 0;
 }

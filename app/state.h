@@ -2,6 +2,7 @@
 
 #include "store/records.h"
 
+#include <QList>
 #include <QString>
 
 // The process-wide state of the console, kept in one place under the names the
@@ -25,6 +26,30 @@ extern TRoomInfo curRoom;
 extern TRoomInfo varRoom;
 extern TGuestInfo curGuest;
 extern TCardInfo curCard;
+
+// The work area or front-desk operation in progress, as a text ("Reports",
+// "Change", ...).
+extern QString curMenu;
+// The building the front desk shows, as "%d,%s" of its number and name.
+extern QString curBldNoName;
+// The stay before a room change.
+extern TGuestInfo oldGuest;
+
+// The room registry: every room in the order building, floor, room index.
+extern QList<TRoomInfo> aryRoom;
+extern int lenAryRoom;
+// The last room load found two rooms with the same building and room number.
+extern bool hasDuplicateRooms;
+// The building numbers in order, as the last building list was loaded.
+extern QList<int> aryBldNo;
+
+// Guests and reservations read back by the guest register. Entries from
+// lenAryGuest on are left over and not used.
+extern QList<TGuestInfo> aryGuest;
+extern int lenAryGuest;
+extern int ptrAryGuest;
+extern QList<TGuestInfo> aryReservation;
+extern int lenAryReservation;
 
 void ClearReaderInfo();
 QString ReaderInfoText();

@@ -6,12 +6,26 @@
 #include <QDateTime>
 #include <QString>
 #include <QTime>
+#include <QVariant>
 
 // The date-time zero, 30 December 1899 00:00: the "none" value of every
 // date-time of the system, stored as that value, never as NULL.
 inline QDateTime DateTimeZero()
 {
     return QDateTime(QDate(1899, 12, 30), QTime(0, 0));
+}
+
+// A date-time column as either engine returns it; an empty column is the zero.
+inline QDateTime DateTimeFromSql(const QVariant &value)
+{
+    const QDateTime dateTime = value.isNull() ? QDateTime() : value.toDateTime();
+    return dateTime.isValid() ? dateTime : DateTimeZero();
+}
+
+// A date-time in the operator's messages.
+inline QString DateTimeText(const QDateTime &dateTime)
+{
+    return dateTime.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
 }
 
 // One door with a lock: a guest room or a public door.

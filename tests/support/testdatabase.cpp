@@ -118,3 +118,32 @@ bool MakeDeliveredDatabase(Engine engine, QString *error)
     QSqlDatabase db = Db();
     return fill(db, error);
 }
+
+bool OpenAnotherConnection(Engine engine, const QString &name, QString *error)
+{
+    if (engine == Engine::SQLite)
+        return OpenFileDatabase(QDir::current().filePath(QStringLiteral("Zumerak.MDB")), error, name);
+    TestServer server;
+    if (!TestServerAvailable(&server)) {
+        *error = QStringLiteral("no test server");
+        return false;
+    }
+    return OpenServerDatabase(server.host, server.user, QString(), TestCatalogue(), error, name);
+}
+
+bool SqlExec(const QString &sql)
+{
+    QSqlQuery query(Db());
+    if (query.exec(sql))
+        return true;
+    qWarning("%s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
+    return false;
+}
+
+QVariant SqlScalar(const QString &sql)
+{
+    QSqlQuery query(Db());
+    if (!query.exec(sql) || !query.next())
+        return {};
+    return query.value(0);
+}

@@ -4,6 +4,7 @@
 
 #include <QMetaType>
 #include <QString>
+#include <QVariant>
 
 // The database server of the test run, when ./test.sh started one: its address
 // in the form System.ini uses ([SYSTEM] TIP) and its user.
@@ -28,3 +29,13 @@ bool SkipWithoutServer(Engine engine);
 bool MakeDeliveredDatabase(Engine engine, QString *error);
 // The catalogue MakeDeliveredDatabase uses on the server.
 QString TestCatalogue();
+
+// A second connection, named name, to the database MakeDeliveredDatabase made:
+// another desk working on the same data.
+bool OpenAnotherConnection(Engine engine, const QString &name, QString *error);
+
+// A statement on the shared connection, for a test's own setup; false (with a
+// warning naming the statement) when it fails.
+bool SqlExec(const QString &sql);
+// The first value of the first row, invalid when there is none.
+QVariant SqlScalar(const QString &sql);

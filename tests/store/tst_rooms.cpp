@@ -1,0 +1,374 @@
+#include "store/rooms.h"
+
+#include "app/settings.h"
+#include "app/sharedtexts.h"
+#include "app/state.h"
+#include "support/scriptedport.h"
+#include "support/testdatabase.h"
+#include "support/workfolder.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+class TestRooms : public QObject {
+    Q_OBJECT
+private slots:
+    // The expected texts of the data tables need the shared texts.
+    void initTestCase() { LoadSharedTexts(); }
+    void init();
+    void cleanup();
+
+    void loadsInBuildingFloorIndexOrder_data() { AddEngineColumn(); AddEngineRows(); }
+    void loadsInBuildingFloorIndexOrder();
+    void reportsEachDuplicatePair_data() { AddEngineColumn(); AddEngineRows(); }
+    void reportsEachDuplicatePair();
+    void loadFailureIsShown_data() { AddEngineColumn(); AddEngineRows(); }
+    void loadFailureIsShown();
+    void findsRooms_data();
+    void findsRooms();
+    void namesTheRoomOfALockAddress_data();
+    void namesTheRoomOfALockAddress();
+    void savesTheRoomState_data() { AddEngineColumn(); AddEngineRows(); }
+    void savesTheRoomState();
+    void keepsTheRegistryWhenTheSaveFails_data() { AddEngineColumn(); AddEngineRows(); }
+    void keepsTheRegistryWhenTheSaveFails();
+    void listsBuildingsAndFloors_data() { AddEngineColumn(); AddEngineRows(); }
+    void listsBuildingsAndFloors();
+    void setsAndReadsBits_data();
+    void setsAndReadsBits();
+
+private:
+    WorkFolder *m_folder = nullptr;
+};
+
+namespace {
+
+bool delivered(Engine engine)
+{
+    QString error;
+    const bool ok = MakeDeliveredDatabase(engine, &error);
+    if (!ok)
+        qWarning("%s", qPrintable(error));
+    return ok;
+}
+
+bool addRoom(int bldNo, int flrNo, int romId, const QString &roomNo, int cardCount = 0)
+{
+    QSqlQuery insert(Db());
+    insert.prepare("INSERT INTO RoomInfo (BldNo, FlrNo, RomID, RomID2, RoomNo, sType, Status, Price, Dai, CardCount,"
+                   " MaxCards, PublicDoor, BeiZhu) VALUES (:a, :b, :c, :c, :d, 'Standard', 'Vacant', '288.5',"
+                   " 7, :e, 3, 0, '')");
+    insert.bindValue(":a", bldNo);
+    insert.bindValue(":b", flrNo);
+    insert.bindValue(":c", romId);
+    insert.bindValue(":d", roomNo);
+    insert.bindValue(":e", cardCount);
+    return insert.exec();
+}
+
+// Registry entries without a database, for the lookups.
+TRoomInfo entry(int bldNo, int flrNo, int romId, const QString &roomNo, int cardCount)
+{
+    TRoomInfo room;
+    room.BldNo = bldNo;
+    room.FlrNo = flrNo;
+    room.RomID = romId;
+    room.RoomNo = roomNo;
+    room.CardCount = cardCount;
+    room.BldRoomNo = BldRoomNoOf(bldNo, roomNo);
+    room.LockNo = LockNoOf(bldNo, flrNo, romId);
+    return room;
+}
+
+void setRegistry()
+{
+    aryRoom = {entry(1, 1, 1, "101", 0), entry(1, 2, 3, "203", 2), entry(1, 2, 4, "204", 0),
+               entry(2, 1, 1, "101a", 1)};
+    lenAryRoom = aryRoom.size();
+}
+
+} // namespace
+
+void TestRooms::init()
+{
+    m_folder = new WorkFolder;
+    LoadSettings();
+    LoadSharedTexts();
+    ResetState();
+}
+
+void TestRooms::cleanup()
+{
+    CloseDatabase();
+    delete m_folder;
+}
+
+void TestRooms::loadsInBuildingFloorIndexOrder()
+{
+    QFETCH(Engine, engine);
+    if (SkipWithoutServer(engine))
+        return;
+    QVERIFY(delivered(engine));
+    QVERIFY(addRoom(2, 1, 1, "101"));
+    QVERIFY(addRoom(12, 3, 45, "345"));
+    QVERIFY(addRoom(1, 2, 1, "201"));
+    QVERIFY(addRoom(1, 1, 2, "102"));
+    QVERIFY(addRoom(1, 1, 1, "101"));
+    ScriptedPort port;
+    LoadAryRoom();
+    QVERIFY(port.boxes().isEmpty());
+    QCOMPARE(lenAryRoom, 5);
+    QStringList order;
+    for (const TRoomInfo &room : aryRoom)
+        order << room.BldRoomNo + u'/' + room.LockNo;
+    QCOMPARE(order, (QStringList{"1-101/001001001", "1-102/001001002", "1-201/001002001", "2-101/002001001",
+                                 "12-345/012003045"}));
+    const TRoomInfo &first = aryRoom.first();
+    QCOMPARE(first.Price, Currency::fromUnits(2885000));
+    QCOMPARE(first.Dai, 7);
+    // The late columns are empty in these rows: they read as none.
+    QCOMPARE(first.ReservCkIn, DateTimeZero());
+    QCOMPARE(first.HourRatePrice, Currency());
+    QVERIFY(!hasDuplicateRooms);
+}
+
+void TestRooms::reportsEachDuplicatePair()
+{
+    QFETCH(Engine, engine);
+    if (SkipWithoutServer(engine))
+        return;
+    QVERIFY(delivered(engine));
+    // Older databases have no unique key on building and room number.
+    QVERIFY(SqlExec("DROP INDEX RoomInfo_BldNo_RoomNo"));
+    QVERIFY(addRoom(1, 3, 1, "101"));
+    QVERIFY(addRoom(1, 1, 1, "101"));
+    QVERIFY(addRoom(1, 2, 1, "101"));
+    QVERIFY(addRoom(2, 1, 1, "101"));
+    QVERIFY(addRoom(1, 1, 2, "102"));
+    ScriptedPort port;
+    LoadAryRoom();
+    QCOMPARE(port.captions(), (QStringList{"E0023", "E0023", "E0023"}));
+    const QString head = Common.ErrRepeatBldRoomNo + "\n1-101\n";
+    QCOMPARE(port.boxes()[0].text, head + "001001001\n001002001");
+    QCOMPARE(port.boxes()[1].text, head + "001001001\n001003001");
+    QCOMPARE(port.boxes()[2].text, head + "001002001\n001003001");
+    QCOMPARE(port.boxes()[0].icon, BoxIcon::Error);
+    QVERIFY(hasDuplicateRooms);
+    QCOMPARE(lenAryRoom, 5);
+
+    QVERIFY(SqlExec("DELETE FROM RoomInfo WHERE FlrNo > 1"));
+    port.clear();
+    LoadAryRoom();
+    QVERIFY(port.boxes().isEmpty());
+    QVERIFY(!hasDuplicateRooms);
+}
+
+void TestRooms::loadFailureIsShown()
+{
+    QFETCH(Engine, engine);
+    if (SkipWithoutServer(engine))
+        return;
+    QVERIFY(delivered(engine));
+    QVERIFY(addRoom(1, 1, 1, "101"));
+    ScriptedPort port;
+    LoadAryRoom();
+    QVERIFY(SqlExec("DROP TABLE RoomInfo"));
+    LoadAryRoom();
+    QCOMPARE(port.captions(), QStringList{"E0067"});
+    QVERIFY(port.boxes()[0].text.startsWith("System Error---E0067\n"));
+    QVERIFY(port.boxes()[0].text.size() > QString("System Error---E0067\n").size());
+    QCOMPARE(lenAryRoom, 0);
+}
+
+void TestRooms::findsRooms_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("text");
+    const QString count = "\n4";
+    QTest::newRow("room number") << 1 << "1-204" << "" << 2 << "" << "";
+    QTest::newRow("room number, letter case counts")
+        << 1 << "2-101A" << "" << -1 << "E0021" << Common.errBldRoomNo + "\n2-101A" + count;
+    QTest::newRow("lock number") << 2 << "001002003" << "" << 1 << "" << "";
+    QTest::newRow("lock number of no room")
+        << 2 << "009009009" << "" << -1 << "E0022" << "Error Lock No.\n009009009" + count;
+    QTest::newRow("lock number of no room, in the reports") << 2 << "009009009" << "Reports" << -1 << "" << "";
+    QTest::newRow("lock number of 5 characters")
+        << 2 << "00100" << "" << -2 << "E0020" << "Error on call GetPointerOfAryRoom\nii: 2\nss: 00100";
+    QTest::newRow("mode 6") << 6 << "1-101" << "" << -2 << "E0020" << "Error on call GetPointerOfAryRoom\nii: 6\nss: 1-101";
+    QTest::newRow("mode 0") << 0 << "1-101" << "" << -2 << "E0020" << "Error on call GetPointerOfAryRoom\nii: 0\nss: 1-101";
+    QTest::newRow("building: its first room") << 3 << "2" << "" << 3 << "" << "";
+    QTest::newRow("building without rooms")
+        << 3 << "5" << "" << -1 << "N9034" << Common.msgAddRoom + "\n5,Annex";
+    QTest::newRow("floor: its first room") << 4 << "001002" << "" << 1 << "" << "";
+    QTest::newRow("floor without rooms") << 4 << "001009" << "" << -1 << "" << "";
+    QTest::newRow("card count") << 5 << "1-203" << "" << 2 << "" << "";
+    QTest::newRow("card count of no room") << 5 << "1-999" << "" << 0 << "" << "";
+}
+
+void TestRooms::findsRooms()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, key);
+    QFETCH(QString, menu);
+    QFETCH(int, result);
+    QFETCH(QString, caption);
+    QFETCH(QString, text);
+    setRegistry();
+    curMenu = menu;
+    curBldNoName = "5,Annex";
+    ScriptedPort port;
+    QCOMPARE(GetPointerOfAryRoom(mode, key), result);
+    QCOMPARE(port.captions(), caption.isEmpty() ? QStringList() : QStringList{caption});
+    if (!caption.isEmpty())
+        QCOMPARE(port.boxes()[0].text, text);
+}
+
+void TestRooms::namesTheRoomOfALockAddress_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("room");
+    QTest::addColumn<QStringList>("captions");
+    QTest::newRow("index 3, floor 2, building 1") << "80030201" << "" << "1-203" << QStringList{};
+    QTest::newRow("the first byte does not matter") << "FF030201" << "" << "1-203" << QStringList{};
+    QTest::newRow("no such lock") << "00090201" << "" << "Error: 00090201" << QStringList{"E0022"};
+    QTest::newRow("no such lock, in the reports") << "00090201" << "Reports" << "Error: 00090201" << QStringList{};
+    QTest::newRow("not hexadecimal") << "00G30201" << "" << "Error: 00G30201" << QStringList{};
+    QTest::newRow("too short") << "030201" << "" << "Error: 030201" << QStringList{};
+}
+
+void TestRooms::namesTheRoomOfALockAddress()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, menu);
+    QFETCH(QString, room);
+    QFETCH(QStringList, captions);
+    setRegistry();
+    curMenu = menu;
+    ScriptedPort port;
+    QCOMPARE(BldRoomNoOfLockAddress(code), room);
+    QCOMPARE(port.captions(), captions);
+    if (!captions.isEmpty())
+        QCOMPARE(port.boxes()[0].text, QString("Error Lock No.\n001002009\n4"));
+}
+
+void TestRooms::savesTheRoomState()
+{
+    QFETCH(Engine, engine);
+    if (SkipWithoutServer(engine))
+        return;
+    QVERIFY(delivered(engine));
+    QVERIFY(addRoom(1, 1, 1, "101"));
+    QVERIFY(addRoom(1, 1, 2, "102"));
+    ScriptedPort port;
+    LoadAryRoom();
+    TRoomInfo room = aryRoom[1];
+    room.Status = Common.RoomStatus_OC_WalkIn;
+    room.Dai = 8;
+    room.CardCount = 2;
+    room.BeiZhu = "late arrival";
+    room.ReservCkIn = QDateTime(QDate(2025, 3, 1), QTime(14, 0));
+    room.FirstCkOut = DateTimeZero();
+    // Only the state columns are written.
+    room.Price = Currency::fromWhole(1);
+    QVERIFY(SaveRoomState(room, 1));
+    QVERIFY(port.boxes().isEmpty());
+    QCOMPARE(aryRoom[1].CardCount, 2);
+    QCOMPARE(aryRoom[1].Price, Currency::fromWhole(1));
+    // The zero is written as that date-time, not as an empty column.
+    QCOMPARE(SqlScalar("SELECT COUNT(*) FROM RoomInfo WHERE FirstCkOut IS NULL AND RomID = 2").toInt(), 0);
+    LoadAryRoom();
+    const TRoomInfo &saved = aryRoom[1];
+    QCOMPARE(saved.Status, Common.RoomStatus_OC_WalkIn);
+    QCOMPARE(saved.Dai, 8);
+    QCOMPARE(saved.CardCount, 2);
+    QCOMPARE(saved.BeiZhu, QString("late arrival"));
+    QCOMPARE(saved.ReservCkIn, room.ReservCkIn);
+    QCOMPARE(saved.FirstCkOut, DateTimeZero());
+    QCOMPARE(saved.Price, Currency::parse("288.5").value());
+    QCOMPARE(aryRoom[0].CardCount, 0);
+}
+
+void TestRooms::keepsTheRegistryWhenTheSaveFails()
+{
+    QFETCH(Engine, engine);
+    if (SkipWithoutServer(engine))
+        return;
+    QVERIFY(delivered(engine));
+    QVERIFY(addRoom(1, 2, 3, "203"));
+    ScriptedPort port;
+    LoadAryRoom();
+    QVERIFY(SqlExec("DROP TABLE RoomInfo"));
+    TRoomInfo room = aryRoom[0];
+    room.Status = "Guest";
+    room.Dai = 9;
+    room.CardCount = 1;
+    room.FirstCkOut = QDateTime(QDate(2025, 3, 2), QTime(12, 0));
+    QVERIFY(!SaveRoomState(room, 0));
+    QCOMPARE(port.captions(), QStringList{"E0025"});
+    const QString text = port.boxes()[0].text;
+    QVERIFY(text.startsWith("Update RoomInfo Failure\n"));
+    QVERIFY(text.endsWith("\nLockNo: 001002003\nStatus: Guest\nDai: 9\nCardCount: 1\nFirstCkOut: 2025-03-02 12:00:00"));
+    QCOMPARE(aryRoom[0].Status, QString("Vacant"));
+    QCOMPARE(aryRoom[0].CardCount, 0);
+}
+
+void TestRooms::listsBuildingsAndFloors()
+{
+    QFETCH(Engine, engine);
+    if (SkipWithoutServer(engine))
+        return;
+    QVERIFY(delivered(engine));
+    QVERIFY(SqlExec("INSERT INTO BuildingInfo VALUES (7, 'Garden')"));
+    QVERIFY(SqlExec("INSERT INTO BuildingInfo VALUES (2, 'Main')"));
+    QVERIFY(addRoom(2, 10, 1, "1001"));
+    QVERIFY(addRoom(2, 2, 1, "201"));
+    QVERIFY(addRoom(2, 2, 2, "202"));
+    QVERIFY(addRoom(7, 1, 1, "101"));
+    ScriptedPort port;
+    QStringList buildings{"(all)"};
+    LoadBuildings(buildings);
+    QCOMPARE(buildings, (QStringList{"(all)", "Main", "Garden"}));
+    QCOMPARE(aryBldNo, (QList<int>{2, 7}));
+    QStringList floors;
+    LoadFloors(2, floors);
+    QCOMPARE(floors, (QStringList{"2", "10"}));
+    QVERIFY(port.boxes().isEmpty());
+}
+
+void TestRooms::setsAndReadsBits_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<bool>("on");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<bool>("bitBefore");
+    QTest::newRow("156, bit 2 off") << 156 << 2 << false << 152 << true;
+    QTest::newRow("156, bit 0 on") << 156 << 0 << true << 157 << false;
+    QTest::newRow("156, bit 2 on: already set") << 156 << 2 << true << 156 << true;
+    QTest::newRow("156, bit 0 off: already clear") << 156 << 0 << false << 156 << false;
+    QTest::newRow("0, bit 7 on") << 0 << 7 << true << 128 << false;
+    QTest::newRow("255, bit 1 off") << 255 << 1 << false << 253 << true;
+    // An n outside 0..7 reads bit 0 but changes bit 1; the change looks at
+    // bit 1 itself, so 1 never becomes -1.
+    QTest::newRow("1, bit 9 off") << 1 << 9 << false << 1 << true;
+    QTest::newRow("1, bit 9 on") << 1 << 9 << true << 3 << true;
+}
+
+void TestRooms::setsAndReadsBits()
+{
+    QFETCH(int, value);
+    QFETCH(int, n);
+    QFETCH(bool, on);
+    QFETCH(int, result);
+    QFETCH(bool, bitBefore);
+    QCOMPARE(GetBit(value, n), bitBefore);
+    QCOMPARE(SetBit(value, n, on), result);
+}
+
+QTEST_GUILESS_MAIN(TestRooms)
+#include "tst_rooms.moc"
