@@ -1,5 +1,8 @@
 #include "nextid.h"
 
+#include "app/clock.h"
+
+#include <QRandomGenerator>
 #include <QSqlError>
 
 int ReadNextId(QSqlDatabase db, const QString &largestSql, QString *error)
@@ -21,6 +24,10 @@ bool InsertWithNextId(QSqlDatabase db, const QString &largestSql, QSqlQuery &ins
         *error = insert.lastError().text();
         if (attempt == kNextIdAttempts)
             return false;
+        // Desks that collided once would collide again if they retried in
+        // step: each waits a random while, longer after every collision, and
+        // then reads the largest ID afresh.
+        Clock().wait(static_cast<int>(QRandomGenerator::global()->bounded(1u << attempt)));
         // Only a number that someone else took is worth another try: any other
         // failure leaves the largest ID below the one tried.
         QString readError;

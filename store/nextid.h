@@ -18,6 +18,6 @@ int ReadNextId(QSqlDatabase db, const QString &largestSql, QString *error);
 
 // Executes the insert, prepared on db, with *id (read by ReadNextId) bound to
 // ":ID". When the insert fails because the number was taken meanwhile, reads
-// the next number again and retries. *id is then the number of the row
+// the next number again and retries after a short random wait. *id is then the number of the row
 // inserted, or the last number tried; false with the database's message.
 bool InsertWithNextId(QSqlDatabase db, const QString &largestSql, QSqlQuery &insert, int *id, QString *error);

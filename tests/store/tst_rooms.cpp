@@ -14,7 +14,11 @@ class TestRooms : public QObject {
     Q_OBJECT
 private slots:
     // The expected texts of the data tables need the shared texts.
-    void initTestCase() { LoadSharedTexts(); }
+    void initTestCase()
+    {
+        LoadSettings();
+        LoadSharedTexts();
+    }
     void init();
     void cleanup();
 
