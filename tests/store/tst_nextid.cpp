@@ -1,4 +1,5 @@
 #include "store/cardregister.h"
+#include "store/guests.h"
 #include "store/nextid.h"
 
 #include "app/settings.h"
@@ -24,7 +25,7 @@ private slots:
     void init();
     void cleanup();
 
-    void aDeskThatLostItsNumberTakesTheNext_data() { AddEngineColumn(); AddEngineRows(); }
+    void aDeskThatLostItsNumberTakesTheNext_data();
     void aDeskThatLostItsNumberTakesTheNext();
     void otherFailuresAreNotRetried_data() { AddEngineColumn(); AddEngineRows(); }
     void otherFailuresAreNotRetried();
@@ -75,29 +76,43 @@ void TestNextId::cleanup()
     delete m_folder;
 }
 
+void TestNextId::aDeskThatLostItsNumberTakesTheNext_data()
+{
+    AddEngineColumn();
+    QTest::addColumn<QString>("table");
+    for (const Engine engine : {Engine::SQLite, Engine::PostgreSQL}) {
+        const QString on = engine == Engine::SQLite ? " (sqlite)" : " (postgresql)";
+        QTest::newRow(qPrintable("card register" + on)) << engine << "CardInfo";
+        QTest::newRow(qPrintable("guest register" + on)) << engine << "GuestInfo";
+    }
+}
+
 void TestNextId::aDeskThatLostItsNumberTakesTheNext()
 {
     QFETCH(Engine, engine);
+    QFETCH(QString, table);
     if (SkipWithoutServer(engine))
         return;
     QVERIFY(delivered(engine));
     QString error;
     QVERIFY2(OpenAnotherConnection(engine, kDeskA, &error), qPrintable(error));
     QSqlDatabase deskA = QSqlDatabase::database(kDeskA, false);
+    const QString largest = "SELECT MAX(ID) as MaxID FROM " + table;
 
-    int id = ReadNextId(deskA, kLargestCardId, &error);
+    int id = ReadNextId(deskA, largest, &error);
     QCOMPARE(id, 1);
-    // Desk B registers its card between desk A's read and insert.
+    // Desk B stores its row between desk A's read and insert.
     ScriptedPort port;
-    curCard.Holder = "desk B";
-    QVERIFY(InsertCardInfo());
+    if (table == "CardInfo")
+        QVERIFY(InsertCardInfo());
+    else
+        QVERIFY(InsertGuestInfo());
     QSqlQuery insert(deskA);
-    prepareCardInsert(insert, "desk A");
-    QVERIFY2(InsertWithNextId(deskA, kLargestCardId, insert, &id, &error), qPrintable(error));
+    insert.prepare("INSERT INTO " + table + " (ID) VALUES (:ID)");
+    QVERIFY2(InsertWithNextId(deskA, largest, insert, &id, &error), qPrintable(error));
     QCOMPARE(id, 2);
     QVERIFY(port.boxes().isEmpty());
-    QCOMPARE(SqlScalar("SELECT ID FROM CardInfo WHERE Holder = 'desk B'").toInt(), 1);
-    QCOMPARE(SqlScalar("SELECT ID FROM CardInfo WHERE Holder = 'desk A'").toInt(), 2);
+    QCOMPARE(SqlScalar("SELECT COUNT(*) FROM " + table).toInt(), 2);
 }
 
 void TestNextId::otherFailuresAreNotRetried()

@@ -1,0 +1,335 @@
+#include "guests.h"
+
+#include "connection.h"
+#include "dbfailure.h"
+#include "nextid.h"
+#include "records.h"
+
+#include "app/operatorport.h"
+#include "app/settings.h"
+#include "app/state.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+const QString kLargestGuestId = QStringLiteral("SELECT MAX(ID) as MaxID FROM GuestInfo");
+
+QString flag(const char *name)
+{
+    return QLatin1String(name);
+}
+
+// The column positions of GuestInfo in a result, looked up once per load.
+struct GuestColumns {
+    explicit GuestColumns(const QSqlRecord &record)
+        : ID(record.indexOf(QStringLiteral("ID"))), BldRoomNo(record.indexOf(QStringLiteral("BldRoomNo"))),
+          Name(record.indexOf(QStringLiteral("Name"))), Sex(record.indexOf(QStringLiteral("Sex"))),
+          CType(record.indexOf(QStringLiteral("CType"))), CNo(record.indexOf(QStringLiteral("CNo"))),
+          ComeTime(record.indexOf(QStringLiteral("ComeTime"))), GoTime(record.indexOf(QStringLiteral("GoTime"))),
+          CardID(record.indexOf(QStringLiteral("CardID"))), Flag(record.indexOf(QStringLiteral("Flag"))),
+          BeiZhu(record.indexOf(QStringLiteral("BeiZhu"))), Price(record.indexOf(QStringLiteral("Price"))),
+          YaJin(record.indexOf(QStringLiteral("YaJin")))
+    {
+    }
+    int ID, BldRoomNo, Name, Sex, CType, CNo, ComeTime, GoTime, CardID, Flag, BeiZhu, Price, YaJin;
+};
+
+TGuestInfo readGuest(const QSqlQuery &query, const GuestColumns &c)
+{
+    TGuestInfo guest;
+    guest.ID = query.value(c.ID).toInt();
+    guest.BldRoomNo = query.value(c.BldRoomNo).toString();
+    guest.Name = query.value(c.Name).toString();
+    guest.Sex = query.value(c.Sex).toString();
+    guest.CType = query.value(c.CType).toString();
+    guest.CNo = query.value(c.CNo).toString();
+    guest.ComeTime = DateTimeFromSql(query.value(c.ComeTime));
+    guest.GoTime = DateTimeFromSql(query.value(c.GoTime));
+    guest.CardID = query.value(c.CardID).toString();
+    guest.Flag = query.value(c.Flag).toString();
+    guest.BeiZhu = query.value(c.BeiZhu).toString();
+    guest.Price = Currency::fromSql(query.value(c.Price));
+    guest.YaJin = Currency::fromSql(query.value(c.YaJin));
+    return guest;
+}
+
+// Names and credential numbers compare as the database compares them, without
+// regard to case, so rows it sorts together merge together.
+bool sameText(const QString &a, const QString &b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+bool sameGuest(const TGuestInfo &a, const TGuestInfo &b)
+{
+    return sameText(a.Name, b.Name) && sameText(a.CNo, b.CNo);
+}
+
+bool runLoad(QSqlQuery &query, const QString &key)
+{
+    query.setForwardOnly(true);
+    if (query.exec())
+        return true;
+    ShowError(QStringLiteral("E0070"), DbFailureText(QStringLiteral("Read GuestInfo Failure\n"),
+                                                     query.lastError().text(), {key}));
+    return false;
+}
+
+// Walks the rows into entries: a row starts a new entry when startsEntry says
+// so against the previous row, and is skipped otherwise. Returns the rows.
+template <typename StartsEntry>
+int mergeRows(QSqlQuery &query, QList<TGuestInfo> &entries, StartsEntry startsEntry)
+{
+    entries.clear();
+    const GuestColumns columns(query.record());
+    TGuestInfo previous;
+    int rows = 0;
+    while (query.next()) {
+        TGuestInfo row = readGuest(query, columns);
+        if (rows == 0 || startsEntry(previous, row))
+            entries.append(row);
+        previous = std::move(row);
+        ++rows;
+    }
+    return rows;
+}
+
+void bindCurrentGuestFlags(QSqlQuery &query)
+{
+    query.bindValue(QStringLiteral(":b"), flag(kFlagWalkIn));
+    query.bindValue(QStringLiteral(":c"), flag(kFlagTeamIn));
+    query.bindValue(QStringLiteral(":d"), flag(kFlagCopy));
+}
+
+void clearEarlierPrices()
+{
+    const QString bldRoomNo = curMenu == QLatin1String("Change") ? oldGuest.BldRoomNo : curGuest.BldRoomNo;
+    QSqlQuery update(Db());
+    update.prepare(QStringLiteral("UPDATE GuestInfo Set Price=:Price,YaJin=:YaJin,BeiZhu=:BeiZhu WHERE "
+                                  "(BldRoomNo=:a) AND (Name=:b) AND (Flag<>:c)"));
+    update.bindValue(QStringLiteral(":Price"), Currency().toSql());
+    update.bindValue(QStringLiteral(":YaJin"), Currency().toSql());
+    update.bindValue(QStringLiteral(":BeiZhu"), curGuest.BeiZhu);
+    update.bindValue(QStringLiteral(":a"), bldRoomNo);
+    update.bindValue(QStringLiteral(":b"), curGuest.Name);
+    update.bindValue(QStringLiteral(":c"), flag(kFlagCheckOut));
+    if (update.exec())
+        return;
+    ShowError(QStringLiteral("E0063"),
+              DbFailureText(QStringLiteral("Clear GuestInfo Price Failure\n"), update.lastError().text(),
+                            {QStringLiteral("BldRoomNo: ") + bldRoomNo, QStringLiteral("Name: ") + curGuest.Name,
+                             QStringLiteral("Memo: ") + curGuest.BeiZhu}));
+}
+
+bool insertCurrentGuest(QString *error)
+{
+    QSqlDatabase db = Db();
+    curGuest.ID = ReadNextId(db, kLargestGuestId, error);
+    if (curGuest.ID < 1)
+        return false;
+    QSqlQuery insert(db);
+    insert.prepare(QStringLiteral("INSERT INTO GuestInfo VALUES(:ID,:BldRoomNo,:Name,:Sex,:CType,:CNo,:ComeTime,"
+                                  ":GoTime,:CardID,:Flag,:BeiZhu,:Price,:YaJin)"));
+    insert.bindValue(QStringLiteral(":BldRoomNo"), curGuest.BldRoomNo);
+    insert.bindValue(QStringLiteral(":Name"), curGuest.Name);
+    insert.bindValue(QStringLiteral(":Sex"), curGuest.Sex);
+    insert.bindValue(QStringLiteral(":CType"), curGuest.CType);
+    insert.bindValue(QStringLiteral(":CNo"), curGuest.CNo);
+    insert.bindValue(QStringLiteral(":ComeTime"), curGuest.ComeTime);
+    insert.bindValue(QStringLiteral(":GoTime"), curGuest.GoTime);
+    insert.bindValue(QStringLiteral(":CardID"), curGuest.CardID);
+    insert.bindValue(QStringLiteral(":Flag"), curGuest.Flag);
+    insert.bindValue(QStringLiteral(":BeiZhu"), curGuest.BeiZhu);
+    insert.bindValue(QStringLiteral(":Price"), curGuest.Price.toSql());
+    insert.bindValue(QStringLiteral(":YaJin"), curGuest.YaJin.toSql());
+    return InsertWithNextId(db, kLargestGuestId, insert, &curGuest.ID, error);
+}
+
+} // namespace
+
+bool InsertGuestInfo()
+{
+    BusyCursor busy;
+    if (settings.ClrPrice == 1)
+        clearEarlierPrices();
+    QString error;
+    if (insertCurrentGuest(&error))
+        return true;
+    const TGuestInfo &g = curGuest;
+    ShowError(QStringLiteral("E0026"),
+              DbFailureText(QStringLiteral("Insert GuestInfo Failure\n"), error,
+                            {QStringLiteral("ID:  %1").arg(g.ID), QStringLiteral("BldRoomNo: ") + g.BldRoomNo,
+                             QStringLiteral("Name: ") + g.Name, QStringLiteral("Sex: ") + g.Sex,
+                             QStringLiteral("CType: ") + g.CType, QStringLiteral("CNo.: ") + g.CNo,
+                             QStringLiteral("CheckIn: ") + DateTimeText(g.ComeTime),
+                             QStringLiteral("CheckOut: ") + DateTimeText(g.GoTime),
+                             QStringLiteral("CardID: ") + g.CardID, QStringLiteral("Flag: ") + g.Flag,
+                             QStringLiteral("Memo: ") + g.BeiZhu, QStringLiteral("Price: ") + g.Price.toString(),
+                             QStringLiteral("Deposit: ") + g.YaJin.toString()}));
+    return false;
+}
+
+void ChangeReservationFlag(const QString &bldRoomNo, const QString &name, const QString &cNo, const QString &flag)
+{
+    BusyCursor busy;
+    QSqlQuery update(Db());
+    update.prepare(QStringLiteral("UPDATE GuestInfo SET Flag=:a WHERE ((Flag=:a1) AND (BldRoomNo=:b1) AND "
+                                  "(Name=:c1) AND (CNo=:d1))"));
+    update.bindValue(QStringLiteral(":a"), flag);
+    update.bindValue(QStringLiteral(":a1"), QLatin1String(kFlagReservation));
+    update.bindValue(QStringLiteral(":b1"), bldRoomNo);
+    update.bindValue(QStringLiteral(":c1"), name);
+    update.bindValue(QStringLiteral(":d1"), cNo);
+    if (update.exec())
+        return;
+    ShowError(QStringLiteral("E0065"),
+              DbFailureText(QStringLiteral("Update GuestInfo Failure\n"), update.lastError().text(),
+                            {QStringLiteral("BldRoomNo: ") + bldRoomNo, QStringLiteral("GuestName: ") + name,
+                             QStringLiteral("Flag: ") + flag}));
+}
+
+bool CloseGuestStay(const QString &bldRoomNo, const QString &name, const QString &cNo, const QDateTime &time,
+                    const QString &flag)
+{
+    BusyCursor busy;
+    QSqlQuery update(Db());
+    update.prepare(QStringLiteral("UPDATE GuestInfo SET GoTime=:a,Flag=:b WHERE ((Flag<>:a1) AND (BldRoomNo=:b1) "
+                                  "AND (Name=:c1) AND (CNo=:d1))"));
+    update.bindValue(QStringLiteral(":a"), time);
+    update.bindValue(QStringLiteral(":b"), flag);
+    update.bindValue(QStringLiteral(":a1"), flag);
+    update.bindValue(QStringLiteral(":b1"), bldRoomNo);
+    update.bindValue(QStringLiteral(":c1"), name);
+    update.bindValue(QStringLiteral(":d1"), cNo);
+    if (update.exec())
+        return true;
+    ShowError(QStringLiteral("E0028"),
+              DbFailureText(QStringLiteral("CheckOut GuestInfo Failure\n"), update.lastError().text(),
+                            {QStringLiteral("BldRoomNo: ") + bldRoomNo, QStringLiteral("GuestName: ") + name,
+                             QStringLiteral("CNo.: ") + cNo, QStringLiteral("Flag: ") + flag,
+                             QStringLiteral("dt: ") + DateTimeText(time)}));
+    return false;
+}
+
+bool LoadGuestByCardID(const QString &cardID)
+{
+    ptrAryGuest = 0;
+    lenAryGuest = 0;
+    aryGuest.clear();
+    QSqlQuery query(Db());
+    query.prepare(QStringLiteral("SELECT * FROM GuestInfo WHERE CardID=:a"));
+    query.bindValue(QStringLiteral(":a"), cardID);
+    if (!runLoad(query, QStringLiteral("CardID: ") + cardID))
+        return false;
+    const GuestColumns columns(query.record());
+    QStringList ids;
+    while (query.next()) {
+        if (ids.isEmpty()) {
+            aryGuest.append(readGuest(query, columns));
+            aryGuest[0].CardID = cardID;
+        }
+        ids.append(QString::number(query.value(columns.ID).toInt()));
+    }
+    lenAryGuest = static_cast<int>(ids.size());
+    if (ids.size() > 1)
+        ShowError(QStringLiteral("E0032"), QStringLiteral("GuestInfo Error, more than one record\n\nCardID: ") + cardID
+                                               + QStringLiteral("\nGuestID:\n\n") + ids.join(u'\n'));
+    return ids.size() == 1;
+}
+
+int LoadRoomGuests(const QString &bldRoomNo)
+{
+    ptrAryGuest = 0;
+    QSqlQuery query(Db());
+    query.prepare(QStringLiteral("SELECT * FROM GuestInfo WHERE ((BldRoomNo=:a) AND ((Flag=:b) OR (Flag=:c) OR "
+                                 "(Flag=:d))) ORDER BY Name,ID DESC"));
+    query.bindValue(QStringLiteral(":a"), bldRoomNo);
+    bindCurrentGuestFlags(query);
+    aryGuest.clear();
+    lenAryGuest = 0;
+    if (!runLoad(query, QStringLiteral("BldRoomNo: ") + bldRoomNo))
+        return 0;
+    // Rows come newest first within a name: each guest keeps its newest row.
+    const int rows = mergeRows(query, aryGuest, [](const TGuestInfo &previous, const TGuestInfo &row) {
+        return !sameText(previous.Name, row.Name);
+    });
+    lenAryGuest = static_cast<int>(aryGuest.size());
+    return rows;
+}
+
+int LoadRoomReservations(const QString &bldRoomNo)
+{
+    QSqlQuery query(Db());
+    query.prepare(QStringLiteral("SELECT * FROM GuestInfo WHERE ((BldRoomNo=:a) AND (Flag=:b)) ORDER BY Name,ID DESC"));
+    query.bindValue(QStringLiteral(":a"), bldRoomNo);
+    query.bindValue(QStringLiteral(":b"), flag(kFlagReservation));
+    aryReservation.clear();
+    lenAryReservation = 0;
+    if (!runLoad(query, QStringLiteral("BldRoomNo: ") + bldRoomNo))
+        return 0;
+    mergeRows(query, aryReservation,
+              [](const TGuestInfo &previous, const TGuestInfo &row) { return !sameGuest(previous, row); });
+    // A reservation is not yet a stay with a card: it keeps neither.
+    for (TGuestInfo &reservation : aryReservation) {
+        reservation.BldRoomNo = bldRoomNo;
+        reservation.Flag.clear();
+        reservation.CardID.clear();
+    }
+    lenAryReservation = static_cast<int>(aryReservation.size());
+    return lenAryReservation;
+}
+
+int LoadGuestsByFlag(const QString &flag)
+{
+    ptrAryGuest = 0;
+    QSqlQuery query(Db());
+    query.prepare(QStringLiteral("SELECT * FROM GuestInfo WHERE (Flag=:a) ORDER BY Name,ComeTime,ID DESC"));
+    query.bindValue(QStringLiteral(":a"), flag);
+    aryGuest.clear();
+    lenAryGuest = 0;
+    if (!runLoad(query, QStringLiteral("Flag: ") + flag))
+        return 0;
+    const int rows = mergeRows(query, aryGuest,
+                               [](const TGuestInfo &previous, const TGuestInfo &row) { return !sameGuest(previous, row); });
+    lenAryGuest = static_cast<int>(aryGuest.size());
+    return rows;
+}
+
+QDateTime FirstReservationTime(const QString &bldRoomNo)
+{
+    QSqlQuery query(Db());
+    query.prepare(QStringLiteral("SELECT Min(ComeTime) as ComeTime FROM GuestInfo WHERE ((BldRoomNo=:a) AND (Flag=:b))"));
+    query.bindValue(QStringLiteral(":a"), bldRoomNo);
+    query.bindValue(QStringLiteral(":b"), flag(kFlagReservation));
+    if (!runLoad(query, QStringLiteral("BldRoomNo: ") + bldRoomNo) || !query.next())
+        return DateTimeZero();
+    return DateTimeFromSql(query.value(0));
+}
+
+QDateTime EarliestGoTime(const QString &bldRoomNo)
+{
+    QSqlQuery query(Db());
+    query.prepare(QStringLiteral("SELECT GoTime,Name FROM GuestInfo WHERE ((BldRoomNo=:a) AND ((Flag=:b) OR "
+                                 "(Flag=:c) OR (Flag=:d))) ORDER BY Name,ID DESC"));
+    query.bindValue(QStringLiteral(":a"), bldRoomNo);
+    bindCurrentGuestFlags(query);
+    if (!runLoad(query, QStringLiteral("BldRoomNo: ") + bldRoomNo))
+        return DateTimeZero();
+    QDateTime earliest;
+    QString previousName;
+    bool first = true;
+    while (query.next()) {
+        const QString name = query.value(1).toString();
+        if (!first && sameText(name, previousName))
+            continue;
+        first = false;
+        previousName = name;
+        const QDateTime goTime = DateTimeFromSql(query.value(0));
+        if (!earliest.isValid() || goTime < earliest)
+            earliest = goTime;
+    }
+    return earliest.isValid() ? earliest : DateTimeZero();
+}

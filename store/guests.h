@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// The guest register: one GuestInfo row per stay of one guest in one room. The
+// front desk fills curGuest and calls these; the loads fill aryGuest and
+// aryReservation (app/state.h).
+
+// The stay flags, as stored.
+inline constexpr const char *kFlagWalkIn = "WalkIn";
+inline constexpr const char *kFlagTeamIn = "TeamIn";
+inline constexpr const char *kFlagCopy = "Copy";
+inline constexpr const char *kFlagReservation = "Reservation";
+inline constexpr const char *kFlagCheckOut = "CheckOut";
+inline constexpr const char *kFlagCancelReservation = "CancelReservation";
+
+// Stores curGuest as a new stay and sets its ID. With [READONLY] ClrPrice 1 the
+// guest's earlier open stays in the room first lose their price and deposit
+// (E0063 on failure, and the insert goes on). False on failure (E0026).
+bool InsertGuestInfo();
+// Gives the guest's reservation rows in the room the new flag (E0065 on failure).
+void ChangeReservationFlag(const QString &bldRoomNo, const QString &name, const QString &cNo, const QString &flag);
+// Closes every row of the guest in the room whose flag differs from flag: it
+// takes the time as GoTime and the flag. False on failure (E0028).
+bool CloseGuestStay(const QString &bldRoomNo, const QString &name, const QString &cNo, const QDateTime &time,
+                    const QString &flag);
+
+// The stay of a guest card into aryGuest[0]; true only when exactly one row
+// holds the card ID (E0032 lists the rows when several do).
+bool LoadGuestByCardID(const QString &cardID);
+// The current guests of a room, one entry per name from its newest row, into
+// aryGuest; returns the number of rows found.
+int LoadRoomGuests(const QString &bldRoomNo);
+// The reservations of a room, consecutive rows of the same name and credential
+// number as one entry, into aryReservation; returns the number of entries.
+int LoadRoomReservations(const QString &bldRoomNo);
+// The stays of all rooms with the flag, consecutive rows of the same name and
+// credential number as one entry, into aryGuest; returns the number of rows.
+int LoadGuestsByFlag(const QString &flag);
+
+// The earliest reserved arrival of the room, the zero when it has none.
+QDateTime FirstReservationTime(const QString &bldRoomNo);
+// The earliest planned check-out of the room's current guests (each guest by
+// the newest row), the zero when it has none.
+QDateTime EarliestGoTime(const QString &bldRoomNo);
