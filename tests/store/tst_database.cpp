@@ -17,6 +17,7 @@ private slots:
     void fileBuildOpensTheDeliveredDatabase();
     void fileBuildCannotOpen_data();
     void fileBuildCannotOpen();
+    void fileBuildLockedByAnotherProgram();
     void serverBuildAsksBeforeConnecting();
     void serverBuildShowsTheLoginThatFailed();
     void migrationAddsMissingColumns_data();
@@ -68,6 +69,30 @@ void TestDatabase::fileBuildCannotOpen()
     QVERIFY(!data.terminateRequested());
     // The program never makes a database of its own.
     QCOMPARE(QFile::exists(folder.file("Zumerak.MDB")), present);
+}
+
+void TestDatabase::fileBuildLockedByAnotherProgram()
+{
+    WorkFolder folder;
+    QString error;
+    QVERIFY2(MakeDeliveredDatabase(Engine::SQLite, &error), qPrintable(error));
+    CloseDatabase();
+    {
+        QSqlDatabase locker = QSqlDatabase::addDatabase("QSQLITE", "locker");
+        locker.setDatabaseName(folder.file("Zumerak.MDB"));
+        QVERIFY(locker.open());
+        QSqlQuery lock(locker);
+        QVERIFY(lock.exec("PRAGMA locking_mode=EXCLUSIVE"));
+        QVERIFY(lock.exec("BEGIN EXCLUSIVE"));
+        LoadSettings();
+        ScriptedPort port;
+        TData1 data;
+        QCOMPARE(port.captions(), QStringList{"E0001"});
+        QVERIFY(!Db().isOpen());
+        lock.exec("ROLLBACK");
+        locker.close();
+    }
+    QSqlDatabase::removeDatabase("locker");
 }
 
 void TestDatabase::serverBuildAsksBeforeConnecting()
