@@ -1,0 +1,524 @@
+#include "roomsdefination.h"
+
+#include "lockidexport.h"
+#include "roombatch.h"
+#include "roomcommands.h"
+
+#include "app/fonts.h"
+#include "app/operatorport.h"
+#include "app/sharedtexts.h"
+#include "app/state.h"
+#include "store/connection.h"
+#include "store/rooms.h"
+
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kClientWidth = 854;
+constexpr int kClientHeight = 626;
+constexpr int kLongBuildingName = 32;
+const int kBuildingColumnWidths[] = {15, 135, 372};
+const int kRoomColumnWidths[] = {15, 89, 104, 132, 100, 126, 115, 120, 106, 85};
+constexpr int kSecondIndexRole = Qt::UserRole;
+
+QString cellText(const QTableWidget *grid, int row, int column)
+{
+    const QTableWidgetItem *item = grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void setCell(QTableWidget *grid, int row, int column, const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    grid->setItem(row, column, item);
+}
+
+QString lockNumberOf(int bldNo, int flrNo, int romId)
+{
+    return QStringLiteral("%1%2%3")
+        .arg(bldNo, 3, 10, QLatin1Char('0'))
+        .arg(flrNo, 3, 10, QLatin1Char('0'))
+        .arg(romId, 3, 10, QLatin1Char('0'));
+}
+
+void fillRoomRow(QTableWidget *grid, int row, const TRoomInfo &room)
+{
+    setCell(grid, row, ColMark, PublicDoorMark(room.PublicDoor));
+    grid->item(row, ColMark)->setData(kSecondIndexRole, room.RomID2);
+    setCell(grid, row, ColFloor, QString::number(room.FlrNo));
+    setCell(grid, row, ColRoomNo, room.RoomNo);
+    setCell(grid, row, ColType, room.sType);
+    setCell(grid, row, ColPrice, room.Price.toString());
+    setCell(grid, row, ColHourStartup, room.HourRateStartup.toString());
+    setCell(grid, row, ColHourPrice, room.HourRatePrice.toString());
+    setCell(grid, row, ColStatus, room.Status);
+    setCell(grid, row, ColCards, QString::number(room.MaxCards));
+    setCell(grid, row, ColLockNo, lockNumberOf(room.BldNo, room.FlrNo, room.RomID));
+}
+
+QTableWidget *makeGrid(QWidget *parent, const int *widths, int columns)
+{
+    auto *grid = new QTableWidget(parent);
+    grid->setColumnCount(columns);
+    for (int i = 0; i < columns; ++i)
+        grid->setColumnWidth(i, widths[i]);
+    grid->verticalHeader()->hide();
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    return grid;
+}
+
+void highlight(QTableWidget *grid, const QColor &colour)
+{
+    QPalette palette = grid->palette();
+    palette.setColor(QPalette::Highlight, colour);
+    palette.setColor(QPalette::HighlightedText, Qt::black);
+    grid->setPalette(palette);
+}
+
+} // namespace
+
+TfrmRoomsDefination::TfrmRoomsDefination(QWidget *parent)
+    : QDialog(parent)
+    , Label1(new QLabel(this))
+    , GridBlds(makeGrid(this, kBuildingColumnWidths, 3))
+    , Label2(new QLabel(this))
+    , GridRooms(makeGrid(this, kRoomColumnWidths, 10))
+    , GroupBox1(new QGroupBox(this))
+    , cmdAddBld(new QPushButton(GroupBox1))
+    , cmdDelBld(new QPushButton(GroupBox1))
+    , cmdModiBld(new QPushButton(GroupBox1))
+    , cmdAddRoom(new QPushButton(GroupBox1))
+    , cmdDelRoom(new QPushButton(GroupBox1))
+    , cmdModiRoom(new QPushButton(GroupBox1))
+    , SpeedButton1(new QPushButton(GroupBox1))
+    , cmdExit(new QPushButton(this))
+    , StaBar1(new QStatusBar(this))
+    , StaBarPanel0(new QLabel(StaBar1))
+    , StaBarPanel1(new QLabel(StaBar1))
+    , m_picker(isSearchLockNo)
+{
+    setFixedSize(kClientWidth, kClientHeight);
+    QFont heading(QStringLiteral("Arial"));
+    heading.setPixelSize(21);
+    for (QLabel *label : {Label1, Label2}) {
+        label->setFont(heading);
+        label->setStyleSheet(QStringLiteral("color: blue;"));
+    }
+    Label1->setGeometry(8, 4, 522, 28);
+    GridBlds->setGeometry(8, 34, 540, 150);
+    Label2->setGeometry(8, 190, 700, 28);
+    GridRooms->setGeometry(8, 220, 838, 360);
+    GroupBox1->setGeometry(560, 4, 286, 180);
+    auto *commands = new QVBoxLayout(GroupBox1);
+    commands->setContentsMargins(6, 6, 6, 6);
+    commands->setSpacing(2);
+    for (QPushButton *button : {cmdAddBld, cmdDelBld, cmdModiBld, cmdAddRoom, cmdDelRoom, cmdModiRoom, SpeedButton1})
+        commands->addWidget(button);
+    SpeedButton1->setText(QStringLiteral("LOCKID-->>Ini File"));
+    cmdExit->setGeometry(700, 186, 146, 30);
+    StaBar1->setGeometry(0, kClientHeight - 24, kClientWidth, 24);
+    StaBarPanel0->setFixedWidth(200);
+    StaBar1->addWidget(StaBarPanel0);
+    StaBar1->addWidget(StaBarPanel1, 1);
+
+    GridBlds->setSelectionBehavior(QAbstractItemView::SelectRows);
+    highlight(GridBlds, Qt::yellow);
+    highlight(GridRooms, QColor(0xA6, 0xCA, 0xF0));
+    GridBlds->installEventFilter(this);
+    GridRooms->installEventFilter(this);
+
+    connect(GridBlds, &QTableWidget::currentCellChanged, this, [this] { GridBldsClick(); });
+    connect(GridRooms, &QTableWidget::currentCellChanged, this, [this] { GridRoomsClick(); });
+    connect(GridRooms, &QTableWidget::cellDoubleClicked, this, [this] { GridRoomsDblClick(); });
+    connect(cmdAddBld, &QPushButton::clicked, this, &TfrmRoomsDefination::cmdAddBldClick);
+    connect(cmdDelBld, &QPushButton::clicked, this, &TfrmRoomsDefination::cmdDelBldClick);
+    connect(cmdModiBld, &QPushButton::clicked, this, &TfrmRoomsDefination::cmdModiBldClick);
+    connect(cmdAddRoom, &QPushButton::clicked, this, &TfrmRoomsDefination::cmdAddRoomClick);
+    connect(cmdDelRoom, &QPushButton::clicked, this, &TfrmRoomsDefination::cmdDelRoomClick);
+    connect(cmdModiRoom, &QPushButton::clicked, this, &TfrmRoomsDefination::cmdModiRoomClick);
+    connect(SpeedButton1, &QPushButton::clicked, this, &TfrmRoomsDefination::SpeedButton1Click);
+    connect(cmdExit, &QPushButton::clicked, this, &QDialog::accept);
+
+    FormCreate();
+}
+
+void TfrmRoomsDefination::FormCreate()
+{
+    m_texts = RoomsDefinationTexts::load();
+    const RoomsDefinationTexts &t = m_texts;
+    if (m_picker) {
+        setWindowTitle(t.Title2);
+        cmdExit->setText(t.Exit2);
+        cmdExit->setToolTip(t.Exit_Hint2);
+        cmdExit->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+        cmdExit->setGeometry(cmdExit->x(), cmdExit->y() - cmdExit->height(), cmdExit->width(), cmdExit->height() * 2);
+        GroupBox1->hide();
+        GridRooms->setSelectionBehavior(QAbstractItemView::SelectRows);
+    } else {
+        setWindowTitle(t.Title1);
+        cmdExit->setText(t.Exit1 + QStringLiteral("[&X]"));
+        cmdExit->setToolTip(t.Exit_Hint1);
+        GridRooms->setSelectionBehavior(QAbstractItemView::SelectItems);
+    }
+    GridBlds->setHorizontalHeaderLabels({QString(), t.BldNo, t.BldName});
+    GridRooms->setHorizontalHeaderLabels(
+        {QString(), t.FlrNo, t.RoomNo, t.Type, t.Price, t.HourRateStartup, t.HourRatePrice, t.Status, t.CardNum, t.LockNo});
+    const struct {
+        QPushButton *button;
+        const QString &caption;
+        const QString &hint;
+    } commands[] = {
+        {cmdAddBld, t.AddBld, t.AddBld_Hint},    {cmdDelBld, t.DelBld, t.DelBld_Hint},
+        {cmdModiBld, t.ModiBld, t.ModiBld_Hint}, {cmdAddRoom, t.AddRoom, t.AddRoom_Hint},
+        {cmdDelRoom, t.DelRoom, t.DelRoom_Hint}, {cmdModiRoom, t.ModiRoom, t.ModiRoom_Hint},
+    };
+    for (const auto &command : commands) {
+        command.button->setText(command.caption);
+        command.button->setToolTip(command.hint);
+    }
+    Label1->setText(t.ListOfBuildings);
+    StaBarPanel1->clear();
+    ApplyFontSettings(this);
+}
+
+void TfrmRoomsDefination::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    RefreshGridBlds();
+    if (hasBuilding())
+        RefreshGridRooms();
+    else
+        GridRooms->setRowCount(1);
+}
+
+void TfrmRoomsDefination::done(int result)
+{
+    // The registry learns what was edited here once, when the editor closes.
+    if (!m_picker)
+        LoadAryRoom();
+    QDialog::done(result);
+}
+
+bool TfrmRoomsDefination::hasBuilding() const
+{
+    return !curBldNoName.isEmpty();
+}
+
+void TfrmRoomsDefination::RefreshGridBlds()
+{
+    const QSignalBlocker blocker(GridBlds);
+    GridBlds->setRowCount(0);
+    curBldNoName.clear();
+    QSqlQuery buildings(Db());
+    {
+        BusyCursor busy;
+        if (!buildings.exec(QStringLiteral("SELECT * FROM BuildingInfo ORDER BY BldNo")))
+            ShowError(QStringLiteral("E0101"), QStringLiteral("Read BuildingInfo Failure\n") + buildings.lastError().text());
+    }
+    while (buildings.next()) {
+        const int row = GridBlds->rowCount();
+        GridBlds->insertRow(row);
+        setCell(GridBlds, row, 1, buildings.value(QStringLiteral("BldNo")).toString());
+        setCell(GridBlds, row, 2, buildings.value(QStringLiteral("BldName")).toString());
+    }
+    if (GridBlds->rowCount() == 0) {
+        Label1->setText(m_texts.msgAddBld);
+        return;
+    }
+    Label1->setText(m_texts.ListOfBuildings);
+    GridBlds->setCurrentCell(0, 1);
+    curBld.BldNo = cellText(GridBlds, 0, 1).toInt();
+    curBld.BldName = cellText(GridBlds, 0, 2);
+    curBldNoName = BuildingNoName(curBld);
+}
+
+void TfrmRoomsDefination::RefreshGridRooms()
+{
+    Label2->setText(m_texts.ListOfRooms + QStringLiteral("---") + curBld.BldName);
+    QFont font = Label2->font();
+    font.setPointSize(curBld.BldName.size() <= kLongBuildingName ? 16 : 10);
+    Label2->setFont(font);
+
+    const QSignalBlocker blocker(GridRooms);
+    GridRooms->setRowCount(0);
+    if (curMenu == QLatin1String("RoomsDefination")) {
+        BusyCursor busy;
+        QSqlQuery rooms(Db());
+        rooms.prepare(QStringLiteral("SELECT * FROM RoomInfo WHERE BldNo=:a ORDER BY FlrNo,RomID"));
+        rooms.bindValue(QStringLiteral(":a"), curBld.BldNo);
+        if (!rooms.exec())
+            ShowError(QStringLiteral("E0102"), QStringLiteral("Read RoomInfo Failure\n") + rooms.lastError().text());
+        while (rooms.next()) {
+            TRoomInfo room;
+            room.BldNo = rooms.value(QStringLiteral("BldNo")).toInt();
+            room.FlrNo = rooms.value(QStringLiteral("FlrNo")).toInt();
+            room.RomID = rooms.value(QStringLiteral("RomID")).toInt();
+            room.RomID2 = rooms.value(QStringLiteral("RomID2")).toInt();
+            room.RoomNo = rooms.value(QStringLiteral("RoomNo")).toString();
+            room.sType = rooms.value(QStringLiteral("sType")).toString();
+            room.Status = rooms.value(QStringLiteral("Status")).toString();
+            room.Price = Currency::fromSql(rooms.value(QStringLiteral("Price")));
+            room.HourRateStartup = Currency::fromSql(rooms.value(QStringLiteral("HourRateStartUp")));
+            room.HourRatePrice = Currency::fromSql(rooms.value(QStringLiteral("HourRatePrice")));
+            room.MaxCards = rooms.value(QStringLiteral("MaxCards")).toInt();
+            room.PublicDoor = rooms.value(QStringLiteral("PublicDoor")).toInt();
+            GridRooms->insertRow(GridRooms->rowCount());
+            fillRoomRow(GridRooms, GridRooms->rowCount() - 1, room);
+        }
+        if (GridRooms->rowCount() == 0)
+            ShowWarning(QStringLiteral("N9002"), Common.msgAddRoom + u'\n' + curBldNoName);
+    } else {
+        ptrCurBldOfAryRoom = GetPointerOfAryRoom(3, QString::number(curBld.BldNo));
+        if (ptrCurBldOfAryRoom >= 0 && ptrCurBldOfAryRoom < aryRoom.size()) {
+            for (ptrAryRoom = ptrCurBldOfAryRoom; ptrAryRoom < aryRoom.size() && aryRoom[ptrAryRoom].BldNo == curBld.BldNo;
+                 ++ptrAryRoom) {
+                GridRooms->insertRow(GridRooms->rowCount());
+                fillRoomRow(GridRooms, GridRooms->rowCount() - 1, aryRoom[ptrAryRoom]);
+            }
+        }
+    }
+    if (GridRooms->rowCount() == 0)
+        GridRooms->setRowCount(1);
+    GridRooms->setCurrentCell(0, GridRooms->currentColumn() < 0 ? 1 : GridRooms->currentColumn());
+    GetCurRoomInfoFromGridRooms();
+}
+
+void TfrmRoomsDefination::GetCurRoomInfoFromGridRooms()
+{
+    const int row = GridRooms->currentRow();
+    curRoom.BldNo = curBld.BldNo;
+    curRoom.LockNo = cellText(GridRooms, row, ColLockNo);
+    if (curRoom.LockNo.isEmpty())
+        return;
+    curRoom.RoomNo = cellText(GridRooms, row, ColRoomNo);
+    if (m_picker) {
+        ptrAryRoom = GetPointerOfAryRoom(2, curRoom.LockNo);
+        if (ptrAryRoom >= 0 && ptrAryRoom < aryRoom.size())
+            curRoom = aryRoom[ptrAryRoom];
+        return;
+    }
+    curRoom.FlrNo = cellText(GridRooms, row, ColFloor).toInt();
+    curRoom.sType = cellText(GridRooms, row, ColType);
+    curRoom.Price = Currency::parse(cellText(GridRooms, row, ColPrice)).value_or(Currency());
+    curRoom.HourRateStartup = Currency::parse(cellText(GridRooms, row, ColHourStartup)).value_or(Currency());
+    curRoom.HourRatePrice = Currency::parse(cellText(GridRooms, row, ColHourPrice)).value_or(Currency());
+    curRoom.MaxCards = cellText(GridRooms, row, ColCards).toInt();
+    curRoom.RomID = curRoom.LockNo.right(3).toInt();
+    curRoom.RomID2 = GridRooms->item(row, ColMark)->data(kSecondIndexRole).toInt();
+    const QString mark = cellText(GridRooms, row, ColMark);
+    curRoom.PublicDoor = mark == QLatin1String("*") ? kPublicDoorSet : mark == QLatin1String("#") ? kPublicDoorOpens : 0;
+}
+
+void TfrmRoomsDefination::GridBldsClick()
+{
+    const int row = GridBlds->currentRow();
+    StaBarPanel0->setText(QStringLiteral("Building Row: %1 / %2").arg(row + 1).arg(GridBlds->rowCount()));
+    if (row < 0)
+        return;
+    curBld.BldNo = cellText(GridBlds, row, 1).toInt();
+    curBld.BldName = cellText(GridBlds, row, 2);
+    curBldNoName = BuildingNoName(curBld);
+    RefreshGridRooms();
+}
+
+void TfrmRoomsDefination::GridRoomsClick()
+{
+    StaBarPanel0->setText(QStringLiteral("Room Row: %1 / %2").arg(GridRooms->currentRow() + 1).arg(GridRooms->rowCount()));
+    GetCurRoomInfoFromGridRooms();
+}
+
+void TfrmRoomsDefination::GridRoomsDblClick()
+{
+    if (m_picker)
+        accept();
+    else
+        cmdModiRoomClick();
+}
+
+void TfrmRoomsDefination::selectRoomRow(int row)
+{
+    GridRooms->setCurrentCell(qBound(0, row, GridRooms->rowCount() - 1), qMax(GridRooms->currentColumn(), 0));
+    GetCurRoomInfoFromGridRooms();
+}
+
+void TfrmRoomsDefination::cmdAddBldClick()
+{
+    if (!AddBuilding(m_texts, cmdAddBld->text()))
+        return;
+    RefreshGridBlds();
+    RefreshGridRooms();
+}
+
+void TfrmRoomsDefination::cmdDelBldClick()
+{
+    if (!hasBuilding()) {
+        ShowWarning(QStringLiteral("N9003"), m_texts.msgAddBld);
+        return;
+    }
+    if (!RemoveBuilding(m_texts, curBld))
+        return;
+    RefreshGridBlds();
+    RefreshGridRooms();
+}
+
+void TfrmRoomsDefination::cmdModiBldClick()
+{
+    if (!hasBuilding()) {
+        ShowWarning(QStringLiteral("N9006"), m_texts.msgAddBld);
+        return;
+    }
+    if (!RenameBuilding(m_texts, cmdModiBld->text(), curBld))
+        return;
+    RefreshGridBlds();
+    RefreshGridRooms();
+}
+
+void TfrmRoomsDefination::cmdAddRoomClick()
+{
+    if (!hasBuilding()) {
+        ShowWarning(QStringLiteral("N9007"), m_texts.msgAddBld);
+        return;
+    }
+    const RoomBatchPrompts prompts{cmdAddRoom->text(), GridRooms->horizontalHeaderItem(ColHourStartup)->text(),
+                                   GridRooms->horizontalHeaderItem(ColHourPrice)->text()};
+    if (InsertNewRooms(m_texts, prompts, curBld, curRoom))
+        RefreshGridRooms();
+}
+
+void TfrmRoomsDefination::cmdDelRoomClick()
+{
+    if (!hasBuilding()) {
+        ShowWarning(QStringLiteral("N9013"), m_texts.msgAddBld);
+        return;
+    }
+    const int row = GridRooms->currentRow();
+    if (cellText(GridRooms, row, ColFloor).isEmpty())
+        return;
+    if (!RemoveRoom(m_texts, curBld, curRoom))
+        return;
+    RefreshGridRooms();
+    selectRoomRow(row);
+}
+
+void TfrmRoomsDefination::cmdModiRoomClick()
+{
+    const int column = GridRooms->currentColumn();
+    if (column == ColStatus)
+        return;
+    if (!hasBuilding()) {
+        ShowWarning(QStringLiteral("N9015"), m_texts.msgAddBld);
+        return;
+    }
+    if (curRoom.LockNo.isEmpty())
+        return;
+    const int row = GridRooms->currentRow();
+    const QTableWidgetItem *header = GridRooms->horizontalHeaderItem(column);
+    if (!ModifyRoom(m_texts, cmdModiRoom->text(), column, header ? header->text() : QString(), curBld, curRoom))
+        return;
+    RefreshGridRooms();
+    selectRoomRow(row);
+}
+
+void TfrmRoomsDefination::SpeedButton1Click()
+{
+    const QString path = ExportLockIds();
+    if (!path.isEmpty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void TfrmRoomsDefination::GridBldsKeyDown(int key)
+{
+    if (key == Qt::Key_Delete && !m_picker)
+        cmdDelBldClick();
+}
+
+void TfrmRoomsDefination::GridRoomsKeyDown(int key)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        GridRoomsDblClick();
+        return;
+    }
+    // The picker only picks: its list comes from the registry, so an edit made
+    // here would not even show in it.
+    if (m_picker)
+        return;
+    if (key == Qt::Key_Delete) {
+        cmdDelRoomClick();
+        return;
+    }
+    if (key != Qt::Key_F8 && key != Qt::Key_F9 && key != Qt::Key_F10)
+        return;
+    StaBarPanel1->setText(m_texts.msgPublicDoor);
+    if (curRoom.LockNo.isEmpty())
+        return;
+    const int row = GridRooms->currentRow();
+    const bool saved = key == Qt::Key_F10
+        ? EditSecondIndex(m_texts, cmdModiRoom->text(), curRoom)
+        : TogglePublicDoor(m_texts, key == Qt::Key_F8 ? kPublicDoorSet : kPublicDoorOpens, curBld, curRoom);
+    if (saved) {
+        setCell(GridRooms, row, ColMark, PublicDoorMark(curRoom.PublicDoor));
+        GridRooms->item(row, ColMark)->setData(kSecondIndexRole, curRoom.RomID2);
+        setCell(GridRooms, row, ColLockNo, curRoom.LockNo);
+    }
+    GridRooms->setFocus();
+}
+
+void TfrmRoomsDefination::showDiagnostics()
+{
+    ShowInfo(QStringLiteral("Var on Receiption"),
+             QStringLiteral("curMenu = %1\ncurBldNo = %2\ncurBldNoName = %3\ncurBldRoomNo = %4-%5\n"
+                            "ptrCurBldOfAryRoom = %6\nptrAryRoom = %7")
+                 .arg(curMenu)
+                 .arg(curBld.BldNo)
+                 .arg(curBldNoName)
+                 .arg(curRoom.BldNo)
+                 .arg(curRoom.RoomNo)
+                 .arg(ptrCurBldOfAryRoom)
+                 .arg(ptrAryRoom));
+}
+
+bool TfrmRoomsDefination::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key == Qt::Key_F2) {
+        showDiagnostics();
+        return true;
+    }
+    if (watched == GridBlds && key == Qt::Key_Delete) {
+        GridBldsKeyDown(key);
+        return true;
+    }
+    if (watched == GridRooms && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Delete
+                                 || key == Qt::Key_F8 || key == Qt::Key_F9 || key == Qt::Key_F10)) {
+        GridRoomsKeyDown(key);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmRoomsDefination::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F2) {
+        showDiagnostics();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "roomstexts.h"
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class QTableWidget;
+
+// Buildings and rooms: where the hotel defines its buildings, rooms and lock
+// numbers. Opened with isSearchLockNo set it is the room picker ("Search Lock
+// No."): the command panel is hidden, the rooms come from the room registry,
+// and the room last selected is left in curRoom for the caller.
+class TfrmRoomsDefination : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmRoomsDefination(QWidget *parent = nullptr);
+
+    QLabel *Label1;
+    QTableWidget *GridBlds;
+    QLabel *Label2;
+    QTableWidget *GridRooms;
+    QGroupBox *GroupBox1;
+    QPushButton *cmdAddBld;
+    QPushButton *cmdDelBld;
+    QPushButton *cmdModiBld;
+    QPushButton *cmdAddRoom;
+    QPushButton *cmdDelRoom;
+    QPushButton *cmdModiRoom;
+    QPushButton *SpeedButton1;
+    QPushButton *cmdExit;
+    QStatusBar *StaBar1;
+    QLabel *StaBarPanel0;
+    QLabel *StaBarPanel1;
+
+    void RefreshGridBlds();
+    void RefreshGridRooms();
+    void GetCurRoomInfoFromGridRooms();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void done(int result) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void FormCreate();
+    void GridBldsClick();
+    void GridBldsKeyDown(int key);
+    void GridRoomsClick();
+    void GridRoomsDblClick();
+    void GridRoomsKeyDown(int key);
+    void cmdAddBldClick();
+    void cmdDelBldClick();
+    void cmdModiBldClick();
+    void cmdAddRoomClick();
+    void cmdDelRoomClick();
+    void cmdModiRoomClick();
+    void SpeedButton1Click();
+    void showDiagnostics();
+
+    bool hasBuilding() const;
+    void selectRoomRow(int row);
+
+    RoomsDefinationTexts m_texts;
+    bool m_picker = false;
+};
