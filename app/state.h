@@ -30,14 +30,21 @@ extern TCardInfo curCard;
 // The work area or front-desk operation in progress, as a text ("Reports",
 // "Change", ...).
 extern QString curMenu;
-// The building the front desk shows, as "%d,%s" of its number and name.
+// The selected building, and the same as "%d,%s" of its number and name
+// (empty when there is no building).
+extern TBuildingInfo curBld;
 extern QString curBldNoName;
+// The buildings and rooms screen serves as the room picker of other screens.
+extern bool isSearchLockNo;
 // The stay before a room change.
 extern TGuestInfo oldGuest;
 
 // The room registry: every room in the order building, floor, room index.
 extern QList<TRoomInfo> aryRoom;
 extern int lenAryRoom;
+// The selected room and the first room of the current building in aryRoom.
+extern int ptrAryRoom;
+extern int ptrCurBldOfAryRoom;
 // The last room load found two rooms with the same building and room number.
 extern bool hasDuplicateRooms;
 // The building numbers in order, as the last building list was loaded.

@@ -7,6 +7,7 @@
 #include "app/operatorport.h"
 #include "app/sharedtexts.h"
 #include "store/connection.h"
+#include "store/rooms.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -84,10 +85,7 @@ void insertRooms(const RoomsDefinationTexts &texts, const Batch &batch, const TB
             if (!insert.exec()) {
                 ShowError(QStringLiteral("E0008"),
                           texts.ErrAddRoom + u'\n' + insert.lastError().text() + u'\n'
-                              + QStringLiteral("%1%2%3")
-                                    .arg(building.BldNo, 3, 10, QLatin1Char('0'))
-                                    .arg(floor, 3, 10, QLatin1Char('0'))
-                                    .arg(romId, 3, 10, QLatin1Char('0')));
+                              + LockNoOf(building.BldNo, floor, romId));
             }
         }
     }

@@ -4,6 +4,7 @@
 #include "app/operatorport.h"
 #include "app/sharedtexts.h"
 #include "store/connection.h"
+#include "store/rooms.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -42,14 +43,6 @@ bool execute(QSqlQuery &query)
     return query.exec();
 }
 
-QString lockNumber(int bldNo, int flrNo, int romId)
-{
-    return QStringLiteral("%1%2%3")
-        .arg(bldNo, 3, 10, QLatin1Char('0'))
-        .arg(flrNo, 3, 10, QLatin1Char('0'))
-        .arg(romId, 3, 10, QLatin1Char('0'));
-}
-
 bool saveRoom(const RoomsDefinationTexts &texts, const TBuildingInfo &building, const TRoomInfo &room,
               const TRoomInfo &changed)
 {
@@ -71,7 +64,7 @@ bool saveRoom(const RoomsDefinationTexts &texts, const TBuildingInfo &building, 
     if (execute(update))
         return true;
     ShowError(QStringLiteral("E0010"), texts.ErrModiRoom + u'\n' + room.LockNo + QStringLiteral(" --> ")
-                                           + lockNumber(building.BldNo, changed.FlrNo, changed.RomID));
+                                           + LockNoOf(building.BldNo, changed.FlrNo, changed.RomID));
     return false;
 }
 

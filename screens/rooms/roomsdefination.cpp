@@ -46,14 +46,6 @@ void setCell(QTableWidget *grid, int row, int column, const QString &text)
     grid->setItem(row, column, item);
 }
 
-QString lockNumberOf(int bldNo, int flrNo, int romId)
-{
-    return QStringLiteral("%1%2%3")
-        .arg(bldNo, 3, 10, QLatin1Char('0'))
-        .arg(flrNo, 3, 10, QLatin1Char('0'))
-        .arg(romId, 3, 10, QLatin1Char('0'));
-}
-
 void fillRoomRow(QTableWidget *grid, int row, const TRoomInfo &room)
 {
     setCell(grid, row, ColMark, PublicDoorMark(room.PublicDoor));
@@ -66,7 +58,7 @@ void fillRoomRow(QTableWidget *grid, int row, const TRoomInfo &room)
     setCell(grid, row, ColHourPrice, room.HourRatePrice.toString());
     setCell(grid, row, ColStatus, room.Status);
     setCell(grid, row, ColCards, QString::number(room.MaxCards));
-    setCell(grid, row, ColLockNo, lockNumberOf(room.BldNo, room.FlrNo, room.RomID));
+    setCell(grid, row, ColLockNo, LockNoOf(room.BldNo, room.FlrNo, room.RomID));
 }
 
 QTableWidget *makeGrid(QWidget *parent, const int *widths, int columns)

@@ -8,6 +8,7 @@
 #include "support/testdatabase.h"
 #include "support/workfolder.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSqlQuery>
