@@ -74,9 +74,7 @@ bool readRooms(QString *error)
         *error = query.lastError().text();
         return false;
     }
-    const RoomColumns columns(query.record());
-    while (query.next())
-        aryRoom.append(readRoom(query, columns));
+    aryRoom.append(ReadRoomRows(query));
     if (query.lastError().isValid()) {
         *error = query.lastError().text();
         return false;
@@ -138,6 +136,15 @@ void reportNotFound(int mode, const QString &key)
 }
 
 } // namespace
+
+QList<TRoomInfo> ReadRoomRows(QSqlQuery &query)
+{
+    QList<TRoomInfo> rooms;
+    const RoomColumns columns(query.record());
+    while (query.next())
+        rooms.append(readRoom(query, columns));
+    return rooms;
+}
 
 QString RoomStatusText(RoomStatus status)
 {

@@ -2,6 +2,9 @@
 
 #include "records.h"
 
+class QSqlQuery;
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +25,10 @@ QString RoomStatusText(RoomStatus status);
 QString BldRoomNoOf(int bldNo, const QString &roomNo);
 // "%.3d%.3d%.3d" of building, floor and room index: 001002003.
 QString LockNoOf(int bldNo, int flrNo, int romId);
+
+// Every row of an executed "SELECT * FROM RoomInfo ..." as rooms, with their
+// BldRoomNo and LockNo.
+QList<TRoomInfo> ReadRoomRows(QSqlQuery &query);
 
 // Replaces aryRoom with every room of the database, after bringing RoomInfo up
 // to date. Each pair of rooms with the same BldRoomNo is shown (E0023) and sets

@@ -256,20 +256,7 @@ void TfrmRoomsDefination::RefreshGridRooms()
         rooms.bindValue(QStringLiteral(":a"), curBld.BldNo);
         if (!rooms.exec())
             ShowError(QStringLiteral("E0102"), QStringLiteral("Read RoomInfo Failure\n") + rooms.lastError().text());
-        while (rooms.next()) {
-            TRoomInfo room;
-            room.BldNo = rooms.value(QStringLiteral("BldNo")).toInt();
-            room.FlrNo = rooms.value(QStringLiteral("FlrNo")).toInt();
-            room.RomID = rooms.value(QStringLiteral("RomID")).toInt();
-            room.RomID2 = rooms.value(QStringLiteral("RomID2")).toInt();
-            room.RoomNo = rooms.value(QStringLiteral("RoomNo")).toString();
-            room.sType = rooms.value(QStringLiteral("sType")).toString();
-            room.Status = rooms.value(QStringLiteral("Status")).toString();
-            room.Price = Currency::fromSql(rooms.value(QStringLiteral("Price")));
-            room.HourRateStartup = Currency::fromSql(rooms.value(QStringLiteral("HourRateStartUp")));
-            room.HourRatePrice = Currency::fromSql(rooms.value(QStringLiteral("HourRatePrice")));
-            room.MaxCards = rooms.value(QStringLiteral("MaxCards")).toInt();
-            room.PublicDoor = rooms.value(QStringLiteral("PublicDoor")).toInt();
+        for (const TRoomInfo &room : ReadRoomRows(rooms)) {
             GridRooms->insertRow(GridRooms->rowCount());
             fillRoomRow(GridRooms, GridRooms->rowCount() - 1, room);
         }
