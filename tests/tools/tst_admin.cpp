@@ -14,6 +14,7 @@ private slots:
     void initMakesTheDeliveredDatabase();
     void initRefusesAnExistingDatabase();
     void settingsPrintsEveryValueInOrder();
+    void roomsPrintsTheRegistryAndItsBoxes();
     void initServerMakesTheCatalogueTheServerBuildOpens();
 };
 
@@ -95,6 +96,35 @@ void TestAdmin::settingsPrintsEveryValueInOrder()
                                 "SYSTEM.TUIP", "SYSTEM.TUPW", "SYSTEM.EncoderLibrary"}));
     QVERIFY(lines.contains("SYSTEM.GuestLLock=1"));
     QVERIFY(lines.contains("SYSTEM.TIP=db.example"));
+}
+
+void TestAdmin::roomsPrintsTheRegistryAndItsBoxes()
+{
+    WorkFolder folder;
+    QCOMPARE(admin({"init", "--sample"}).exitCode, 0);
+    QString error;
+    QVERIFY(OpenFileDatabase(folder.file("Zumerak.MDB"), &error));
+    // An older database: no unique key on building and room number, a second
+    // "101" in building 1 inserted before the rest.
+    QVERIFY(SqlExec("DROP INDEX RoomInfo_BldNo_RoomNo"));
+    QVERIFY(SqlExec("UPDATE RoomInfo SET CardCount = 2, Dai = 9 WHERE BldNo = 2 AND FlrNo = 2 AND RomID = 5"));
+    QVERIFY(SqlExec("INSERT INTO RoomInfo (BldNo, FlrNo, RomID, RoomNo, Status) VALUES (1, 0, 7, '101', 'Guest')"));
+    CloseDatabase();
+
+    const Run run = admin({"rooms"});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = run.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 35);
+    QCOMPARE(lines.first(), QString("1-101\t001000007\tGuest\t0\t0"));
+    QCOMPARE(lines[1], QString("1-101\t001001001\tVacant\t0\t0"));
+    QCOMPARE(lines.last(), QString("2-205\t002002005\tVacant\t2\t9"));
+    QCOMPARE(run.err, QString("E0023: The Building No. or Room No. are duplicated, Please check them.\n1-101\n001000007\n001001001\n"));
+
+    QFile::remove(folder.file("Zumerak.MDB"));
+    const Run none = admin({"rooms"});
+    QCOMPARE(none.exitCode, 1);
+    QVERIFY(none.err.startsWith("E0001: "));
+    QCOMPARE(admin({"rooms", "--bogus"}).exitCode, 2);
 }
 
 void TestAdmin::initServerMakesTheCatalogueTheServerBuildOpens()

@@ -1,5 +1,6 @@
 #include "consoleport.h"
 #include "initcommand.h"
+#include "roomscommand.h"
 
 #include "app/settings.h"
 
@@ -14,6 +15,8 @@ const char kUsage[] =
     "usage: zumerak-admin COMMAND\n"
     "  init [--sample] [--force] [--server]   make the delivered database in the current folder\n"
     "                                         (--server: in the catalogue that System.ini names)\n"
+    "  rooms [--server]                       print the rooms as the program loads them:\n"
+    "                                         BldRoomNo, LockNo, Status, CardCount, Dai\n"
     "  settings                               print every setting as the program loads it\n";
 
 int usage()
@@ -57,6 +60,11 @@ int main(int argc, char *argv[])
         BuildFlag = options.server ? BuildKind::Server : BuildKind::File;
         LoadSettings();
         return RunInit(options);
+    }
+    if (command == QLatin1String("rooms")) {
+        if (args.size() > 1 || (args.size() == 1 && args.first() != QLatin1String("--server")))
+            return usage();
+        return RunRooms(!args.isEmpty());
     }
     if (command == QLatin1String("settings") && args.isEmpty()) {
         LoadSettings();

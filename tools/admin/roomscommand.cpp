@@ -1,0 +1,25 @@
+#include "roomscommand.h"
+
+#include "app/settings.h"
+#include "app/sharedtexts.h"
+#include "app/state.h"
+#include "store/database.h"
+#include "store/rooms.h"
+
+#include <cstdio>
+
+int RunRooms(bool server)
+{
+    BuildFlag = server ? BuildKind::Server : BuildKind::File;
+    LoadSettings();
+    LoadSharedTexts();
+    TData1 data;
+    if (!Db().isOpen())
+        return 1;
+    LoadAryRoom();
+    for (const TRoomInfo &room : aryRoom) {
+        std::printf("%s\t%s\t%s\t%d\t%d\n", qPrintable(room.BldRoomNo), qPrintable(room.LockNo),
+                    qPrintable(room.Status), room.CardCount, room.Dai);
+    }
+    return 0;
+}

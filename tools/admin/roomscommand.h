@@ -1,0 +1,6 @@
+#pragma once
+
+// Loads the room registry as the program does at logon and prints one line per
+// room in registry order: BldRoomNo, LockNo, Status, CardCount and Dai,
+// separated by tabs. Returns the exit code.
+int RunRooms(bool server);
