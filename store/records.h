@@ -9,18 +9,17 @@
 #include <QVariant>
 
 // The date-time zero, 30 December 1899 00:00: the "none" value of every
-// date-time of the system, stored as that value, never as NULL.
+// date-time of the system, stored as that value, never as NULL. Made once:
+// every record starts with it, and each local date-time made asks the C
+// library for the time zone.
 inline QDateTime DateTimeZero()
 {
-    return QDateTime(QDate(1899, 12, 30), QTime(0, 0));
+    static const QDateTime zero(QDate(1899, 12, 30), QTime(0, 0));
+    return zero;
 }
 
 // A date-time column as either engine returns it; an empty column is the zero.
-inline QDateTime DateTimeFromSql(const QVariant &value)
-{
-    const QDateTime dateTime = value.isNull() ? QDateTime() : value.toDateTime();
-    return dateTime.isValid() ? dateTime : DateTimeZero();
-}
+QDateTime DateTimeFromSql(const QVariant &value);
 
 // A date-time in the operator's messages.
 inline QString DateTimeText(const QDateTime &dateTime)
