@@ -24,7 +24,7 @@ QString ExportLockIds()
     QSqlQuery rooms(Db());
     rooms.setForwardOnly(true);
     if (!rooms.exec(QStringLiteral("select * from roominfo order by bldno,flrno,RomID"))) {
-        ShowError(QStringLiteral("E0102"), QStringLiteral("Read RoomInfo Failure\n") + rooms.lastError().text());
+        ShowError(QStringLiteral("E0069"), QStringLiteral("Read RoomInfo Failure\n") + rooms.lastError().text());
         return QString();
     }
     QList<QPair<QString, QString>> entries;
@@ -36,7 +36,7 @@ QString ExportLockIds()
     }
     IniFile lockIds(path, SettingsCodePage());
     if (!lockIds.replaceSection(QStringLiteral("LOCKID"), entries)) {
-        ShowError(QStringLiteral("E0103"), QStringLiteral("Write LOCKID.INI Failure\n") + path);
+        ShowError(QStringLiteral("E0072"), QStringLiteral("Write LOCKID.INI Failure\n") + path);
         return QString();
     }
     return path;

@@ -221,7 +221,7 @@ void TfrmRoomsDefination::RefreshGridBlds()
     {
         BusyCursor busy;
         if (!buildings.exec(QStringLiteral("SELECT * FROM BuildingInfo ORDER BY BldNo")))
-            ShowError(QStringLiteral("E0101"), QStringLiteral("Read BuildingInfo Failure\n") + buildings.lastError().text());
+            ShowError(QStringLiteral("E0068"), QStringLiteral("Read BuildingInfo Failure\n") + buildings.lastError().text());
     }
     while (buildings.next()) {
         const int row = GridBlds->rowCount();
@@ -255,7 +255,7 @@ void TfrmRoomsDefination::RefreshGridRooms()
         rooms.prepare(QStringLiteral("SELECT * FROM RoomInfo WHERE BldNo=:a ORDER BY FlrNo,RomID"));
         rooms.bindValue(QStringLiteral(":a"), curBld.BldNo);
         if (!rooms.exec())
-            ShowError(QStringLiteral("E0102"), QStringLiteral("Read RoomInfo Failure\n") + rooms.lastError().text());
+            ShowError(QStringLiteral("E0069"), QStringLiteral("Read RoomInfo Failure\n") + rooms.lastError().text());
         for (const TRoomInfo &room : ReadRoomRows(rooms)) {
             GridRooms->insertRow(GridRooms->rowCount());
             fillRoomRow(GridRooms, GridRooms->rowCount() - 1, room);
