@@ -4,6 +4,8 @@
 
 int EncoderMode = -1;
 char ReaderInfo[kReaderInfoSize] = {};
+char bufCard[kCardBufferSize] = {};
+char bufWrite[kWriteBufferSize] = {};
 int CardCounter = 0;
 TOperatorInfo curOperator;
 QString strQX;
@@ -33,15 +35,36 @@ void ClearReaderInfo()
     std::memset(ReaderInfo, 0, sizeof ReaderInfo);
 }
 
+namespace {
+
+QString bufferText(const char *buffer, std::size_t size)
+{
+    return QString::fromLatin1(buffer, static_cast<qsizetype>(strnlen(buffer, size)));
+}
+
+} // namespace
+
 QString ReaderInfoText()
 {
-    return QString::fromLatin1(ReaderInfo, static_cast<qsizetype>(strnlen(ReaderInfo, sizeof ReaderInfo)));
+    return bufferText(ReaderInfo, sizeof ReaderInfo);
+}
+
+QString BufCardText()
+{
+    return bufferText(bufCard, sizeof bufCard);
+}
+
+QString BufWriteText()
+{
+    return bufferText(bufWrite, sizeof bufWrite);
 }
 
 void ResetState()
 {
     EncoderMode = -1;
     ClearReaderInfo();
+    std::memset(bufCard, 0, sizeof bufCard);
+    std::memset(bufWrite, 0, sizeof bufWrite);
     CardCounter = 0;
     curOperator = TOperatorInfo();
     strQX.clear();

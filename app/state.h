@@ -13,6 +13,12 @@ extern int EncoderMode;
 // The device's information text: 128 characters and a terminating zero.
 inline constexpr int kReaderInfoSize = 129;
 extern char ReaderInfo[kReaderInfoSize];
+// The text of the last card read: 72 characters and a terminating zero.
+inline constexpr int kCardBufferSize = 73;
+extern char bufCard[kCardBufferSize];
+// The card data the last write returned: 50 characters and a terminating zero.
+inline constexpr int kWriteBufferSize = 51;
+extern char bufWrite[kWriteBufferSize];
 // 0..15, the digit after the kind digit of the next card ID written.
 extern int CardCounter;
 
@@ -60,5 +66,7 @@ extern int lenAryReservation;
 
 void ClearReaderInfo();
 QString ReaderInfoText();
+QString BufCardText();
+QString BufWriteText();
 
 void ResetState();

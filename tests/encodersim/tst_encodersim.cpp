@@ -1,9 +1,9 @@
 #include "cards/encodercalls.h"
 #include "encodersim/simcard.h"
+#include "support/encodersimtool.h"
 
 #include <QLibrary>
-#include <QProcess>
-#include <QTemporaryDir>
+#include <memory>
 #include <QTest>
 
 // The simulated encoder, driven the way the console and the desk drive it: the
@@ -25,12 +25,13 @@ private slots:
     void keptCardsGoBackOnTheEncoder();
 
 private:
-    QString sim(const QStringList &arguments);
+    void sim(const QString &arguments) { m_encoder->sim(arguments); }
+    QString show() { return m_encoder->sim(QStringLiteral("show")); }
     QString read();
     template <typename Call> Call call(const char *name);
 
-    QTemporaryDir m_state;
-    QLibrary m_library{qEnvironmentVariable("ZUMERAK_ENCODER_LIBRARY")};
+    std::unique_ptr<SimulatedEncoder> m_encoder;
+    QLibrary m_library{SimulatedEncoder::library()};
 };
 
 namespace {
@@ -38,16 +39,6 @@ namespace {
 constexpr int kCoId = 0xFF0000;
 
 } // namespace
-
-QString TestEncoderSim::sim(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(qEnvironmentVariable("ZUMERAK_ENCODER_SIM"), arguments);
-    process.waitForFinished(30000);
-    if (process.exitCode() != 0)
-        qWarning("encoder-sim %s: %s", qPrintable(arguments.join(u' ')), process.readAllStandardError().constData());
-    return QString::fromLatin1(process.readAllStandardOutput());
-}
 
 template <typename Call> Call TestEncoderSim::call(const char *name)
 {
@@ -67,8 +58,8 @@ QString TestEncoderSim::read()
 
 void TestEncoderSim::init()
 {
-    QVERIFY(m_state.isValid());
-    qputenv("ZUMERAK_ENCODER_SIM_DIR", QFile::encodeName(m_state.path() + QStringLiteral("/") + QTest::currentTestFunction()));
+    m_encoder.reset();
+    m_encoder = std::make_unique<SimulatedEncoder>();
     QVERIFY2(m_library.load(), qPrintable(m_library.errorString()));
 }
 
@@ -97,7 +88,7 @@ void TestEncoderSim::packTime()
 void TestEncoderSim::blankCardReadsAsBlank()
 {
     QCOMPARE(read(), QStringLiteral("551500").leftJustified(72, u'0'));
-    sim({QStringLiteral("blank")});
+    sim(QStringLiteral("blank"));
     const QString buffer = read();
     QCOMPARE(buffer.size(), 72);
     QCOMPARE(buffer.left(6), QStringLiteral("551501"));
@@ -107,7 +98,7 @@ void TestEncoderSim::blankCardReadsAsBlank()
 
 void TestEncoderSim::guestCardFollowsTheReadBufferLayout()
 {
-    sim({QStringLiteral("blank")});
+    sim(QStringLiteral("blank"));
     char out[kWriteTextLength + 1] = {};
     // Coded 0xC12345: the top two bits of the low part come back as written.
     QCOMPARE(call<GuestCardCall>("GuestCard")(1, 0xC1C345, 9, 0x2A, 1, "2403151230", "2403171200", "001002003", out), 0);
@@ -123,7 +114,7 @@ void TestEncoderSim::guestCardFollowsTheReadBufferLayout()
 
 void TestEncoderSim::staffCardsCarryStartTimeAndArea()
 {
-    sim({QStringLiteral("blank")});
+    sim(QStringLiteral("blank"));
     char out[kWriteTextLength + 1] = {};
     QCOMPARE(call<AreaCardCall>("FloorCard")(1, kCoId, 15, 3, 0, 127, "2403151230", "0750", "2512312359", "002007",
                                              out),
@@ -150,7 +141,7 @@ void TestEncoderSim::readerInfoNamesTheModel()
 {
     QFETCH(QString, model);
     QFETCH(QString, code);
-    sim({QStringLiteral("model"), model});
+    sim(QStringLiteral("model ") + model);
     char info[kReaderInfoLength + 1] = {};
     QCOMPARE(call<IniCardCall>("IniCard")(1, 2, info), 0);
     QCOMPARE(qstrlen(info), uint(kReaderInfoLength));
@@ -163,32 +154,32 @@ void TestEncoderSim::deviceAnswersOnlyInItsMode()
     const auto initialize = call<InitializeUsbCall>("initializeUSB");
     QCOMPARE(initialize(1), 0);
     QVERIFY(initialize(0) != 0);
-    sim({QStringLiteral("mode"), QStringLiteral("dusb")});
+    sim(QStringLiteral("mode dusb"));
     QVERIFY(initialize(1) != 0);
     QCOMPARE(initialize(0), 0);
-    sim({QStringLiteral("unplug")});
+    sim(QStringLiteral("unplug"));
     QVERIFY(initialize(0) != 0);
     char buffer[kCardTextLength + 1] = {};
     QVERIFY(call<ReadCardCall>("ReadCard")(0, buffer) != 0);
-    sim({QStringLiteral("plug")});
+    sim(QStringLiteral("plug"));
     QCOMPARE(initialize(0), 0);
 }
 
 void TestEncoderSim::injectedFailuresHitTheNextCallOnly()
 {
-    sim({QStringLiteral("blank")});
-    sim({QStringLiteral("fail"), QStringLiteral("read"), QStringLiteral("17")});
+    sim(QStringLiteral("blank"));
+    sim(QStringLiteral("fail read 17"));
     char buffer[kCardTextLength + 1] = {};
     QCOMPARE(call<ReadCardCall>("ReadCard")(1, buffer), 17);
     QCOMPARE(read().mid(24, 8), QStringLiteral("FFFFFFFF"));
 
-    sim({QStringLiteral("fail"), QStringLiteral("write"), QStringLiteral("9")});
+    sim(QStringLiteral("fail write 9"));
     char out[kWriteTextLength + 1] = {};
     const auto checkOut = call<CheckOutCardCall>("CheckOutCard");
     QCOMPARE(checkOut(1, kCoId, 1, 0, "2403151230", out), 9);
     QCOMPARE(read().mid(24, 8), QStringLiteral("FFFFFFFF"));
 
-    sim({QStringLiteral("fail"), QStringLiteral("readback")});
+    sim(QStringLiteral("fail readback"));
     QCOMPARE(read().mid(24, 8), QStringLiteral("FFFFFFFF")); // not before the write
     QCOMPARE(checkOut(1, kCoId, 1, 0, "2403151230", out), 0);
     const QString written = QString::fromLatin1(out).mid(18, 8);
@@ -198,7 +189,7 @@ void TestEncoderSim::injectedFailuresHitTheNextCallOnly()
 
 void TestEncoderSim::eraseRefusesACardOfAnotherHotel()
 {
-    sim({QStringLiteral("blank")});
+    sim(QStringLiteral("blank"));
     char out[kWriteTextLength + 1] = {};
     QCOMPARE(call<CheckOutCardCall>("CheckOutCard")(1, 0x120000, 1, 0, "2403151230", out), 0);
     const auto erase = call<CardEraseCall>("CardErase");
@@ -210,17 +201,17 @@ void TestEncoderSim::eraseRefusesACardOfAnotherHotel()
 
 void TestEncoderSim::keptCardsGoBackOnTheEncoder()
 {
-    sim({QStringLiteral("blank")});
+    sim(QStringLiteral("blank"));
     char out[kWriteTextLength + 1] = {};
     QCOMPARE(call<CheckOutCardCall>("CheckOutCard")(1, kCoId, 1, 0, "2403151230", out), 0);
     const QString first = read();
-    sim({QStringLiteral("blank")});
+    sim(QStringLiteral("blank"));
     QCOMPARE(read().mid(38, 8), QStringLiteral("5A000002"));
-    sim({QStringLiteral("take")});
+    sim(QStringLiteral("take"));
     QCOMPARE(read().left(6), QStringLiteral("551500"));
-    sim({QStringLiteral("put"), QStringLiteral("5a000001")});
+    sim(QStringLiteral("put 5a000001"));
     QCOMPARE(read(), first);
-    QVERIFY(sim({QStringLiteral("show")}).contains(QStringLiteral("kind=7\n")));
+    QVERIFY(show().contains(QStringLiteral("kind=7\n")));
 }
 
 QTEST_GUILESS_MAIN(TestEncoderSim)

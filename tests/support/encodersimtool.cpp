@@ -1,0 +1,29 @@
+#include "encodersimtool.h"
+
+#include <QProcess>
+
+SimulatedEncoder::SimulatedEncoder()
+    : m_previous(qgetenv("ZUMERAK_ENCODER_SIM_DIR"))
+{
+    qputenv("ZUMERAK_ENCODER_SIM_DIR", QFile::encodeName(m_state.path()));
+}
+
+SimulatedEncoder::~SimulatedEncoder()
+{
+    qputenv("ZUMERAK_ENCODER_SIM_DIR", m_previous);
+}
+
+QString SimulatedEncoder::library()
+{
+    return qEnvironmentVariable("ZUMERAK_ENCODER_LIBRARY");
+}
+
+QString SimulatedEncoder::sim(const QString &arguments) const
+{
+    QProcess process;
+    process.start(qEnvironmentVariable("ZUMERAK_ENCODER_SIM"), arguments.split(u' ', Qt::SkipEmptyParts));
+    process.waitForFinished(30000);
+    if (process.exitCode() != 0)
+        qWarning("encoder-sim %s: %s", qPrintable(arguments), process.readAllStandardError().constData());
+    return QString::fromLatin1(process.readAllStandardOutput());
+}
