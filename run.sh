@@ -19,6 +19,7 @@ if [ ! -d demo ]; then
 [SYSTEM]
 HotelName=Zumerak Demo Hotel
 Skin=Cream.qss
+EncoderLibrary=$top/build/lib/libZumerakEncoderSim.so
 INI
   mv demo.new demo
 fi
@@ -29,4 +30,6 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 1
 fi
 cd demo
+# The simulated encoder keeps its cards in demo/EncoderSim; build/bin/encoder-sim
+# run in demo/ puts a blank card on it, takes it off, shows it.
 exec "$top/build/bin/zumerak"
