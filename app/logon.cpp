@@ -1,6 +1,7 @@
 #include "logon.h"
 
 #include "store/database.h"
+#include "store/rooms.h"
 #include "clock.h"
 #include "fonts.h"
 #include "sharedtexts.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +29,7 @@ constexpr int kClosingWaitMs = 500;
 
 TfrmLogon::TfrmLogon(QWidget *parent)
     : QWidget(parent)
+    , Image1(new QLabel(this))
     , Label1(new QLabel(this))
     , edtGongHao(new QComboBox(this))
     , Label2(new QLabel(this))
@@ -42,6 +45,9 @@ TfrmLogon::TfrmLogon(QWidget *parent)
     QPalette cream = palette();
     cream.setColor(QPalette::Window, QColor(0xFF, 0xF8, 0xE1));
     setPalette(cream);
+    Image1->setGeometry(0, 0, kClientWidth, kClientHeight);
+    Image1->setStyleSheet(QStringLiteral(
+        "background: qradialgradient(cx:0.5, cy:0.3, radius:0.9, stop:0 #FFF8E1, stop:1 #C9A66B);"));
 
     Label3->setGeometry(0, 60, kClientWidth, 60);
     Label3->setAlignment(Qt::AlignCenter);
@@ -68,6 +74,13 @@ TfrmLogon::TfrmLogon(QWidget *parent)
     cmdEntry->setDefault(true);
     cmdExit->setGeometry(370, 340, 110, 34);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdEntry, &QPushButton::clicked, this, &TfrmLogon::cmdEntryClick);
+    connect(cmdModiMiMa, &QToolButton::clicked, this, &TfrmLogon::cmdModiMiMaClick);
+    connect(edtGongHao, &QComboBox::editTextChanged, edtMiMa, &QLineEdit::clear);
+    connect(edtGongHao->lineEdit(), &QLineEdit::returnPressed, this, &TfrmLogon::edtGongHaoReturn);
+    connect(edtMiMa, &QLineEdit::returnPressed, this, &TfrmLogon::cmdEntryClick);
+    edtGongHao->lineEdit()->installEventFilter(this);
+    edtMiMa->installEventFilter(this);
 
     readTexts();
     EncoderMode = -1;
@@ -89,10 +102,70 @@ void TfrmLogon::readTexts()
     cmdEntry->setText(logon("Entry", "OK"));
     cmdExit->setText(logon("Exit", "Exit") + QStringLiteral(" [&X]"));
     cmdExit->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_texts = ReadLogonTexts(texts);
 
     LoadSharedTexts();
     ApplyFontSettings(this);
     ApplySkin();
+}
+
+void TfrmLogon::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmLogon::FormShow()
+{
+    fDirectCardErase = false;
+    edtGongHao->clear();
+    edtGongHao->addItems(OperatorCodesForLogon());
+    edtGongHao->setCurrentIndex(-1);
+    edtGongHao->clearEditText();
+    edtMiMa->clear();
+    edtGongHao->setFocus();
+}
+
+bool TfrmLogon::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == edtMiMa && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1) {
+        ShowPasswordHelp(m_texts);
+        return true;
+    }
+    if (watched == edtGongHao->lineEdit() && event->type() == QEvent::FocusOut)
+        edtGongHaoExit();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmLogon::edtGongHaoExit()
+{
+    curOperator.GongHao = edtGongHao->currentText().trimmed();
+}
+
+void TfrmLogon::edtGongHaoReturn()
+{
+    if (!edtGongHao->currentText().isEmpty())
+        edtMiMa->setFocus();
+}
+
+void TfrmLogon::cmdEntryClick()
+{
+    // A click or Enter may come before the code box has reported its leaving.
+    edtGongHaoExit();
+    if (!CheckLogon(curOperator.GongHao, edtMiMa->text(), m_texts))
+        return;
+    LoadAryRoom();
+    hide();
+    if (m_mainMenu)
+        m_mainMenu->show();
+}
+
+void TfrmLogon::cmdModiMiMaClick()
+{
+    edtGongHaoExit();
+    ModifyPassword(curOperator.GongHao, m_texts);
 }
 
 void TfrmLogon::closeEvent(QCloseEvent *event)

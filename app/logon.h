@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logonsteps.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -14,6 +16,10 @@ class TfrmLogon : public QWidget {
 public:
     explicit TfrmLogon(QWidget *parent = nullptr);
 
+    // The screen a successful entry opens.
+    void setMainMenu(QWidget *mainMenu) { m_mainMenu = mainMenu; }
+
+    QLabel *Image1;
     QLabel *Label1;
     QComboBox *edtGongHao;
     QLabel *Label2;
@@ -24,8 +30,18 @@ public:
     QPushButton *cmdExit;
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void readTexts();
+    void FormShow();
+    void edtGongHaoExit();
+    void edtGongHaoReturn();
+    void cmdEntryClick();
+    void cmdModiMiMaClick();
+
+    TLogonTexts m_texts;
+    QWidget *m_mainMenu = nullptr;
 };

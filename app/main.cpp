@@ -1,5 +1,8 @@
 #include "logon.h"
+#include "mainmenu.h"
 #include "qtoperatorport.h"
+#include "workscreens.h"
+#include "screens/maintenance/systemmaintenance.h"
 #include "settings.h"
 #include "store/database.h"
 
@@ -9,6 +12,17 @@
 #ifndef ZUMERAK_BUILD_FLAG
 #error "ZUMERAK_BUILD_FLAG selects the build: 0 file database, 1 database server"
 #endif
+
+namespace {
+
+// The work screens this program is built with; the menu opens only these.
+void registerWorkScreens()
+{
+    RegisterWorkScreen(WorkArea::SystemMaintenance,
+                       [](QWidget *parent) { return new TfrmSystemMaintenance(parent); });
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -21,7 +35,10 @@ int main(int argc, char *argv[])
     LoadSettings();
     QApplication::setApplicationName(QStringLiteral("Zumerak Management"));
 
+    registerWorkScreens();
     TfrmLogon logon;
+    TfrmMain mainMenu(&logon);
+    logon.setMainMenu(&mainMenu);
     TData1 data;
     if (data.terminateRequested())
         return 0;

@@ -34,8 +34,14 @@ extern TGuestInfo curGuest;
 extern TCardInfo curCard;
 
 // The work area or front-desk operation in progress, as a text ("Reports",
-// "Change", ...).
+// "Change", ...), and the one before it.
 extern QString curMenu;
+extern QString prevMenu;
+// Service mode: the front desk erases a card without reading it first. Every
+// logon switches it off.
+extern bool fDirectCardErase;
+// The reports screen serves as the card picker of other screens.
+extern bool isSearchCardNo;
 // The selected building, and the same as "%d,%s" of its number and name
 // (empty when there is no building).
 extern TBuildingInfo curBld;
