@@ -52,6 +52,12 @@ std::optional<TOperatorInfo> findRow(const QString &code, bool *readOk)
     return readRow(query);
 }
 
+// Empty texts are stored as empty texts, not as NULL.
+QVariant textValue(const QString &value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
 bool execWith(const QString &sql, const QList<QPair<QString, QVariant>> &values, QString *error,
               int *rowsAffected = nullptr)
 {
@@ -99,7 +105,9 @@ bool LoadOperatorCodes(QStringList &list)
             continue;
         }
         list.append(op.GongHao);
-        if (op.QuanXian.compare(QLatin1String("S"), Qt::CaseInsensitive) == 0)
+        // "SUPER" in another case has every right too, and the database would
+        // refuse a "Super" beside it.
+        if (op.QuanXian.compare(QLatin1String("S"), Qt::CaseInsensitive) == 0 || IsSuperCode(op.GongHao))
             superFound = true;
     }
     return superFound;
@@ -158,11 +166,11 @@ bool ReadOperators(bool withRoleRows, QList<TOperatorInfo> *rows)
 bool InsertOperator(const TOperatorInfo &op, QString *error)
 {
     return execWith(QStringLiteral("INSERT INTO OperatorInfo VALUES(:GongHao,:Name,:MiMa,:QuanXian,:BeiZhu)"),
-                    {{QStringLiteral(":GongHao"), op.GongHao},
-                     {QStringLiteral(":Name"), op.Name},
-                     {QStringLiteral(":MiMa"), op.MiMa},
-                     {QStringLiteral(":QuanXian"), op.QuanXian},
-                     {QStringLiteral(":BeiZhu"), op.BeiZhu}},
+                    {{QStringLiteral(":GongHao"), textValue(op.GongHao)},
+                     {QStringLiteral(":Name"), textValue(op.Name)},
+                     {QStringLiteral(":MiMa"), textValue(op.MiMa)},
+                     {QStringLiteral(":QuanXian"), textValue(op.QuanXian)},
+                     {QStringLiteral(":BeiZhu"), textValue(op.BeiZhu)}},
                     error);
 }
 
@@ -176,10 +184,10 @@ bool UpdateOperator(const QString &oldCode, const TOperatorInfo &op, QString *er
 {
     return execWith(
         QStringLiteral("UPDATE OperatorInfo SET GongHao=:a,Name=:b,BeiZhu=:c,QuanXian=:d WHERE (GongHao=:a1)"),
-        {{QStringLiteral(":a"), op.GongHao},
-         {QStringLiteral(":b"), op.Name},
-         {QStringLiteral(":c"), op.BeiZhu},
-         {QStringLiteral(":d"), op.QuanXian},
+        {{QStringLiteral(":a"), textValue(op.GongHao)},
+         {QStringLiteral(":b"), textValue(op.Name)},
+         {QStringLiteral(":c"), textValue(op.BeiZhu)},
+         {QStringLiteral(":d"), textValue(op.QuanXian)},
          {QStringLiteral(":a1"), oldCode}},
         error);
 }
@@ -188,7 +196,7 @@ bool StorePassword(const QString &code, const QString &stored, QString *error)
 {
     int rows = 0;
     if (!execWith(QStringLiteral("UPDATE OperatorInfo SET MiMa=:a WHERE GongHao=:a1"),
-                  {{QStringLiteral(":a"), stored}, {QStringLiteral(":a1"), code}}, error, &rows))
+                  {{QStringLiteral(":a"), textValue(stored)}, {QStringLiteral(":a1"), code}}, error, &rows))
         return false;
     if (rows == 0) {
         *error = QStringLiteral("No operator has the code ") + code;

@@ -21,7 +21,7 @@ inline constexpr int kNoRoleRightsLength = 79;
 
 // Clears list and fills it with the operator codes in code order, leaving out
 // the role rows and the automatic operator "Super". True when a super-level
-// operator exists. A read failure is shown (E0027) and counts as one found, so
+// operator exists: one of role "S", or one whose code is "SUPER" in any case. A read failure is shown (E0027) and counts as one found, so
 // that nothing is added to a table that could not be read.
 bool LoadOperatorCodes(QStringList &list);
 

@@ -1,5 +1,6 @@
 #include "consoleport.h"
 #include "initcommand.h"
+#include "resetpasswordcommand.h"
 #include "roomscommand.h"
 
 #include "app/settings.h"
@@ -17,6 +18,8 @@ const char kUsage[] =
     "                                         (--server: in the catalogue that System.ini names)\n"
     "  rooms [--server]                       print the rooms as the program loads them:\n"
     "                                         BldRoomNo, LockNo, Status, CardCount, Dai\n"
+    "  reset-password CODE [--server]         empty the password of operator CODE; the operator\n"
+    "                                         sets a new one at the next logon\n"
     "  settings                               print every setting as the program loads it\n";
 
 int usage()
@@ -65,6 +68,12 @@ int main(int argc, char *argv[])
         if (args.size() > 1 || (args.size() == 1 && args.first() != QLatin1String("--server")))
             return usage();
         return RunRooms(!args.isEmpty());
+    }
+    if (command == QLatin1String("reset-password")) {
+        const bool server = args.removeAll(QStringLiteral("--server")) > 0;
+        if (args.size() != 1 || args.first().startsWith(QLatin1String("--")))
+            return usage();
+        return RunResetPassword(args.first(), server);
     }
     if (command == QLatin1String("settings") && args.isEmpty()) {
         LoadSettings();
