@@ -3,6 +3,7 @@
 #include "qtoperatorport.h"
 #include "workscreens.h"
 #include "screens/maintenance/systemmaintenance.h"
+#include "screens/rooms/roomsdefination.h"
 #include "settings.h"
 #include "store/database.h"
 
@@ -18,6 +19,7 @@ namespace {
 // The work screens this program is built with; the menu opens only these.
 void registerWorkScreens()
 {
+    RegisterWorkScreen(WorkArea::RoomsDefination, [](QWidget *parent) { return new TfrmRoomsDefination(parent); });
     RegisterWorkScreen(WorkArea::SystemMaintenance,
                        [](QWidget *parent) { return new TfrmSystemMaintenance(parent); });
 }

@@ -1,5 +1,6 @@
 #include "app/settings.h"
 #include "store/database.h"
+#include "support/operatorrows.h"
 #include "support/scriptedport.h"
 #include "support/testdatabase.h"
 #include "support/workfolder.h"
@@ -14,6 +15,7 @@ private slots:
     void initMakesTheDeliveredDatabase();
     void initRefusesAnExistingDatabase();
     void settingsPrintsEveryValueInOrder();
+    void resetPasswordEmptiesAnOperatorsPassword();
     void roomsPrintsTheRegistryAndItsBoxes();
     void initServerMakesTheCatalogueTheServerBuildOpens();
 };
@@ -125,6 +127,27 @@ void TestAdmin::roomsPrintsTheRegistryAndItsBoxes()
     QCOMPARE(none.exitCode, 1);
     QVERIFY(none.err.startsWith("E0001: "));
     QCOMPARE(admin({"rooms", "--bogus"}).exitCode, 2);
+}
+
+void TestAdmin::resetPasswordEmptiesAnOperatorsPassword()
+{
+    WorkFolder folder;
+    QCOMPARE(admin({"init"}).exitCode, 0);
+    QString error;
+    QVERIFY(OpenFileDatabase(folder.file("Zumerak.MDB"), &error));
+    QVERIFY(AddOperatorRow("ann", "A", "forgotten"));
+    CloseDatabase();
+
+    const Run reset = admin({"reset-password", "ANN"});
+    QVERIFY2(reset.exitCode == 0, qPrintable(reset.err));
+    QCOMPARE(admin({"reset-password", "nobody"}).exitCode, 1);
+    QCOMPARE(admin({"reset-password", "proQuanXian_S"}).exitCode, 1);
+    QCOMPARE(admin({"reset-password"}).exitCode, 2);
+
+    QVERIFY(OpenFileDatabase(folder.file("Zumerak.MDB"), &error));
+    QCOMPARE(count("SELECT COUNT(*) FROM OperatorInfo WHERE GongHao = 'ann' AND MiMa = ''"), 1);
+    QCOMPARE(count("SELECT COUNT(*) FROM OperatorInfo WHERE GongHao = 'proQuanXian_S' AND MiMa IS NOT NULL"), 0);
+    CloseDatabase();
 }
 
 void TestAdmin::initServerMakesTheCatalogueTheServerBuildOpens()
