@@ -6,6 +6,7 @@ int EncoderMode = -1;
 char ReaderInfo[kReaderInfoSize] = {};
 char bufCard[kCardBufferSize] = {};
 char bufWrite[kWriteBufferSize] = {};
+int GuestCoID = 0;
 int CardCounter = 0;
 TOperatorInfo curOperator;
 QString strQX;
@@ -68,6 +69,7 @@ void ResetState()
     ClearReaderInfo();
     std::memset(bufCard, 0, sizeof bufCard);
     std::memset(bufWrite, 0, sizeof bufWrite);
+    GuestCoID = 0;
     CardCounter = 0;
     curOperator = TOperatorInfo();
     strQX.clear();

@@ -19,6 +19,8 @@ extern char bufCard[kCardBufferSize];
 // The card data the last write returned: 50 characters and a terminating zero.
 inline constexpr int kWriteBufferSize = 51;
 extern char bufWrite[kWriteBufferSize];
+// The system code of guest and group cards; the front desk sets it to dlsCoID.
+extern int GuestCoID;
 // 0..15, the digit after the kind digit of the next card ID written.
 extern int CardCounter;
 

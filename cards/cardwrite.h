@@ -1,0 +1,10 @@
+#pragma once
+
+// Writes curCard, prepared by the issuing screen, on the card lying on the
+// encoder: reads it, asks before overwriting a card that is not blank when
+// CheckBlank is set, makes the daily backup, caps the expiry, writes it with
+// the library call of its kind, reads it back and registers it. True only when
+// the card was written, verified and registered; every failure is shown here.
+// A card written but not verified or registered is erased again, so that no
+// card leaves the desk without its register row.
+bool WriteCardOnEncoder();

@@ -1,0 +1,317 @@
+#include "cards/carddecode.h"
+#include "cards/cardwrite.h"
+#include "cards/encoder.h"
+#include "cards/encoderlibrary.h"
+
+#include "app/settings.h"
+#include "app/sharedtexts.h"
+#include "app/state.h"
+#include "support/encodersimtool.h"
+#include "support/fakeclock.h"
+#include "support/scriptedport.h"
+#include "support/testdatabase.h"
+#include "support/workfolder.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <memory>
+
+// Issuing every kind of card on the simulated encoder, and every way an issue fails.
+class TestCardWrite : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void roundTrip_data();
+    void roundTrip();
+    void failures_data();
+    void failures();
+    void checkBlank_data();
+    void checkBlank();
+    void backupOncePerDay();
+    void backupFolderCannotBeCreated();
+    void expiryCap_data();
+    void expiryCap();
+
+private:
+    bool open(Engine engine, const QString &mode = QStringLiteral("kestul"));
+    void prepare(int kind);
+    int registered() const { return SqlScalar(QStringLiteral("SELECT COUNT(*) FROM CardInfo")).toInt(); }
+    QString cardOnEncoder() { return m_encoder->sim(QStringLiteral("show")); }
+    QString backupFile() const { return m_folder->file(QStringLiteral("bak/Zumerak261210.MDB")); }
+
+    std::unique_ptr<WorkFolder> m_folder;
+    std::unique_ptr<SimulatedEncoder> m_encoder;
+    std::unique_ptr<ScriptedPort> m_port;
+    std::unique_ptr<FakeClock> m_clock;
+};
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 12, 10), QTime(10, 0));
+
+} // namespace
+
+void TestCardWrite::init()
+{
+    m_folder = std::make_unique<WorkFolder>();
+    m_encoder = std::make_unique<SimulatedEncoder>();
+    m_port = std::make_unique<ScriptedPort>();
+    m_clock = std::make_unique<FakeClock>(kNow);
+    ResetState();
+    LoadSettings();
+    LoadSharedTexts();
+    settings.EncoderLibrary = SimulatedEncoder::library();
+    settings.DBBakPath = m_folder->file(QStringLiteral("bak"));
+    settings.GuestLLock = 1;
+    settings.BaoJing = 0x5A;
+    settings.TiShi = 0x3C;
+    GuestCoID = settings.dlsCoID;
+}
+
+void TestCardWrite::cleanup()
+{
+    Encoder::Unload();
+    m_clock.reset();
+    m_port.reset();
+    m_encoder.reset();
+    m_folder.reset();
+}
+
+bool TestCardWrite::open(Engine engine, const QString &mode)
+{
+    QString error;
+    if (!MakeDeliveredDatabase(engine, &error)) {
+        qWarning("%s", qPrintable(error));
+        return false;
+    }
+    m_encoder->sim(QStringLiteral("mode ") + mode);
+    m_encoder->sim(QStringLiteral("blank"));
+    OpenEncoder();
+    Encoder::IniCard(EncoderMode, 2, ReaderInfo);
+    TRoomInfo room;
+    room.BldNo = 1;
+    room.FlrNo = 2;
+    room.RomID = 3;
+    room.RoomNo = QStringLiteral("101");
+    room.BldRoomNo = QStringLiteral("1-101");
+    room.LockNo = QStringLiteral("001002003");
+    room.Dai = 9;
+    aryRoom = {room};
+    lenAryRoom = 1;
+    curRoom = room;
+    return CheckEncoder();
+}
+
+void TestCardWrite::prepare(int kind)
+{
+    curCard = TCardInfo();
+    curCard.iType = kind;
+    curCard.Dai = 5;
+    curCard.Holder = QStringLiteral("Front desk");
+    curCard.GroupNo = 7;
+    curCard.GroupOp = 2;
+    curCard.BldNo = 1;
+    curCard.FlrNo = 2;
+    curCard.AccessBolt = 1;
+    curCard.BlackCardID = QStringLiteral("6A1B2C3D");
+    curCard.StartTime = QDateTime(kNow.date(), QTime(7, 50));
+    curCard.EndTime = QDateTime(kNow.date().addDays(2), QTime(12, 0));
+}
+
+void TestCardWrite::roundTrip_data()
+{
+    QTest::addColumn<Engine>("engine");
+    QTest::addColumn<int>("kind");
+    for (const auto &[engine, name] : {std::pair{Engine::SQLite, "SQLite"}, std::pair{Engine::PostgreSQL, "PostgreSQL"}})
+        for (int kind : {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13})
+            QTest::addRow("%s kind %d", name, kind) << engine << kind;
+}
+
+void TestCardWrite::roundTrip()
+{
+    QFETCH(Engine, engine);
+    QFETCH(int, kind);
+    if (SkipWithoutServer(engine))
+        return;
+    QVERIFY(open(engine));
+    prepare(kind);
+    const TCardInfo prepared = curCard;
+    QVERIFY(WriteCardOnEncoder());
+    QCOMPARE(m_port->captions(), QStringList());
+    QCOMPARE(m_clock->waits(), (QList<int>{200, 800, 200}));
+    const QString cardId = curCard.CardID;
+    QCOMPARE(cardId, QString::asprintf("%X%X", kind, CardCounter) + cardId.mid(2));
+
+    curCard = TCardInfo();
+    QVERIFY(DecodeCard());
+    QCOMPARE(m_port->captions(), QStringList());
+    QCOMPARE(curCard.CardID, cardId);
+    QCOMPARE(curCard.iType, kind);
+    QCOMPARE(curCard.Dai, kind == 6 ? 9 : 5);
+    QCOMPARE(curCard.IssueTime, kNow);
+    QVERIFY(curCard.ID > 0);
+    QCOMPARE(curCard.Holder, prepared.Holder);
+    const bool staff = kind == 8 || kind >= 10;
+    if (staff || kind == 6)
+        QCOMPARE(curCard.EndTime, prepared.EndTime);
+    if (staff) {
+        QCOMPARE(curCard.StartTime, prepared.StartTime);
+        QCOMPARE(curCard.AccessBolt, 1);
+    }
+    if (kind == 2 || kind == 6)
+        QCOMPARE(curCard.RoomName, QStringLiteral("1-101"));
+    if (kind == 6)
+        QCOMPARE(curCard.AccessBolt, 1);
+    if (kind == 5 || kind == 8)
+        QCOMPARE(curCard.GroupNo, 7);
+    if (kind == 5)
+        QCOMPARE(curCard.GroupOp, 2);
+    if (kind == 12 || kind == 13)
+        QCOMPARE(curCard.BldNo, 1);
+    if (kind == 13)
+        QCOMPARE(curCard.FlrNo, 2);
+    if (kind == 0)
+        QCOMPARE(CardOptionBytes(), QStringLiteral("5A3C"));
+    if (kind == 4)
+        QCOMPARE(BufCardText().mid(14, 8), prepared.BlackCardID);
+}
+
+void TestCardWrite::failures_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("dropRegister");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<int>("counter");
+    QTest::addColumn<bool>("blankAfter");
+    QTest::newRow("no card") << "take" << 11 << false << QStringList{"N9040"} << 15 << true;
+    QTest::newRow("unreadable card") << "fail read 7" << 11 << false << QStringList{"E0031"} << 15 << true;
+    QTest::newRow("no such kind") << "plug" << 9 << false << QStringList{"E0041"} << 0 << true;
+    QTest::newRow("library refuses") << "fail write 9" << 11 << false << QStringList{"E0034"} << 0 << true;
+    QTest::newRow("read-back differs") << "fail readback" << 11 << false << QStringList{"E0035"} << 0 << true;
+    QTest::newRow("register insert fails") << "plug" << 11 << true << QStringList{"E0044"} << 0 << true;
+}
+
+void TestCardWrite::failures()
+{
+    QFETCH(QString, device);
+    QFETCH(int, kind);
+    QFETCH(bool, dropRegister);
+    QFETCH(QStringList, captions);
+    QFETCH(int, counter);
+    QFETCH(bool, blankAfter);
+    QVERIFY(open(Engine::SQLite));
+    m_encoder->sim(device);
+    if (dropRegister)
+        QVERIFY(SqlExec(QStringLiteral("DROP TABLE CardInfo")));
+    prepare(kind);
+    CardCounter = 15;
+    QVERIFY(!WriteCardOnEncoder());
+    QCOMPARE(m_port->captions(), captions);
+    QCOMPARE(CardCounter, counter);
+    m_encoder->sim(QStringLiteral("put 5A000001"));
+    QCOMPARE(cardOnEncoder().contains(QStringLiteral("\nblank\n")), blankAfter);
+    if (!dropRegister)
+        QCOMPARE(registered(), 0);
+    if (device == QLatin1String("fail readback"))
+        QVERIFY(m_port->boxes()[0].text.contains(QStringLiteral("\n\nW: ") + BufWriteText() + QStringLiteral("\nR: ")));
+}
+
+void TestCardWrite::checkBlank_data()
+{
+    QTest::addColumn<int>("checkBlank");
+    QTest::addColumn<bool>("blank");
+    QTest::addColumn<BoxAnswer>("answer");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("asks, cancelled") << 1 << false << BoxAnswer::Cancel << QStringList{"N9078"} << false;
+    QTest::newRow("asks, confirmed") << 1 << false << BoxAnswer::Ok << QStringList{"N9078"} << true;
+    QTest::newRow("blank card never asks") << 1 << true << BoxAnswer::Cancel << QStringList() << true;
+    QTest::newRow("check off") << 0 << false << BoxAnswer::Cancel << QStringList() << true;
+}
+
+void TestCardWrite::checkBlank()
+{
+    QFETCH(int, checkBlank);
+    QFETCH(bool, blank);
+    QFETCH(BoxAnswer, answer);
+    QFETCH(QStringList, captions);
+    QFETCH(bool, written);
+    QVERIFY(open(Engine::SQLite));
+    if (!blank) {
+        prepare(7);
+        QVERIFY(WriteCardOnEncoder());
+    }
+    settings.CheckBlank = checkBlank;
+    m_port->answer(answer);
+    prepare(11);
+    QCOMPARE(WriteCardOnEncoder(), written);
+    QCOMPARE(m_port->captions(), captions);
+    QCOMPARE(registered(), (blank ? 0 : 1) + (written ? 1 : 0));
+}
+
+void TestCardWrite::backupOncePerDay()
+{
+    QVERIFY(open(Engine::SQLite));
+    prepare(11);
+    m_encoder->sim(QStringLiteral("fail write 9"));
+    QVERIFY(!WriteCardOnEncoder());
+    QVERIFY(QFile::exists(backupFile()));
+    QVERIFY(QFile::remove(backupFile()));
+
+    // A restart the same day: the date of the last backup is kept.
+    ResetState();
+    EncoderMode = 1;
+    Encoder::IniCard(EncoderMode, 2, ReaderInfo);
+    QVERIFY(WriteCardOnEncoder());
+    QVERIFY(!QFile::exists(backupFile()));
+
+    m_clock->set(kNow.addDays(1));
+    m_encoder->sim(QStringLiteral("blank"));
+    QVERIFY(WriteCardOnEncoder());
+    QVERIFY(QFile::exists(m_folder->file(QStringLiteral("bak/Zumerak261211.MDB"))));
+}
+
+void TestCardWrite::backupFolderCannotBeCreated()
+{
+    QVERIFY(open(Engine::SQLite));
+    m_folder->write(QStringLiteral("file"), "not a folder");
+    settings.DBBakPath = m_folder->file(QStringLiteral("file/bak"));
+    prepare(11);
+    CardCounter = 4;
+    QVERIFY(!WriteCardOnEncoder());
+    QCOMPARE(m_port->captions(), QStringList{"E0060"});
+    QCOMPARE(m_port->boxes()[0].text, "System Error---E0060\n\nCannot Create " + settings.DBBakPath);
+    QCOMPARE(CardCounter, 4);
+    QVERIFY(cardOnEncoder().contains(QStringLiteral("\nblank\n")));
+    QVERIFY(WriteCardOnEncoder());
+    QCOMPARE(m_port->captions(), QStringList{"E0060"});
+}
+
+void TestCardWrite::expiryCap_data()
+{
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<QDateTime>("written");
+    const QDateTime end(QDate(2031, 6, 1), QTime(12, 0));
+    QTest::newRow("1 January 2030") << QDateTime(QDate(2030, 1, 1), QTime(9, 0))
+                                    << QDateTime(QDate(2029, 12, 31), QTime(23, 59));
+    QTest::newRow("2 March 2030") << QDateTime(QDate(2030, 3, 2), QTime(9, 0)) << end;
+}
+
+void TestCardWrite::expiryCap()
+{
+    QFETCH(QDateTime, now);
+    QFETCH(QDateTime, written);
+    QVERIFY(open(Engine::SQLite));
+    m_clock->set(now);
+    prepare(11);
+    curCard.EndTime = QDateTime(QDate(2031, 6, 1), QTime(12, 0));
+    // The simulated cards hold no time after 2029, so the write itself is refused.
+    QVERIFY(!WriteCardOnEncoder());
+    QCOMPARE(curCard.EndTime, written);
+}
+
+QTEST_GUILESS_MAIN(TestCardWrite)
+#include "tst_cardwrite.moc"
