@@ -14,6 +14,7 @@ class TestAdmin : public QObject {
 private slots:
     void initMakesTheDeliveredDatabase();
     void initRefusesAnExistingDatabase();
+    void cardDecodePrintsTheFieldsAndTheBoxes();
     void settingsPrintsEveryValueInOrder();
     void resetPasswordEmptiesAnOperatorsPassword();
     void roomsPrintsTheRegistryAndItsBoxes();
@@ -176,6 +177,22 @@ void TestAdmin::initServerMakesTheCatalogueTheServerBuildOpens()
         QCOMPARE(count("SELECT COUNT(*) FROM Dai"), 12);
     }
     QVERIFY(!Db().isOpen());
+}
+
+void TestAdmin::cardDecodePrintsTheFieldsAndTheBoxes()
+{
+    WorkFolder folder;
+    QCOMPARE(admin({"init", "--sample"}).exitCode, 0);
+    // A guest card of room 1-101 from another hotel: decoded after the warning.
+    const Run guest = admin({"card", "decode", "55150100120000800101012A61A37B1EA38B005A000001"});
+    QCOMPARE(guest.exitCode, 0);
+    QCOMPARE(guest.err, "N9067: Not a card for this system\nff0000 \n 12 \n 0000\n");
+    for (const char *line : {"kind=6\n", "CardID=61A37B1E\n", "Dai=42\n", "IssueTime=2024-03-15 12:30\n",
+                             "EndTime=2024-03-17 12:00\n", "room=1-101\n", "accessBolt=1\n"})
+        QVERIFY2(guest.out.contains(line), line);
+    const Run bad = admin({"card", "decode", "551501ZZ"});
+    QCOMPARE(bad.exitCode, 1);
+    QCOMPARE(bad.err, "E0042: System Error---E0042\n\n7\n551501ZZ\n");
 }
 
 QTEST_GUILESS_MAIN(TestAdmin)

@@ -2,6 +2,7 @@
 #include "initcommand.h"
 #include "resetpasswordcommand.h"
 #include "roomscommand.h"
+#include "cardcommand.h"
 
 #include "app/settings.h"
 
@@ -20,7 +21,9 @@ const char kUsage[] =
     "                                         BldRoomNo, LockNo, Status, CardCount, Dai\n"
     "  reset-password CODE [--server]         empty the password of operator CODE; the operator\n"
     "                                         sets a new one at the next logon\n"
-    "  settings                               print every setting as the program loads it\n";
+    "  settings                               print every setting as the program loads it\n"
+    "  card read                              read and decode the card on the encoder\n"
+    "  card decode HEX                        decode a read buffer without a device\n";
 
 int usage()
 {
@@ -75,6 +78,10 @@ int main(int argc, char *argv[])
             return usage();
         return RunResetPassword(args.first(), server);
     }
+    if (command == QLatin1String("card") && args.size() == 1 && args.first() == QLatin1String("read"))
+        return RunCardRead();
+    if (command == QLatin1String("card") && args.size() == 2 && args.first() == QLatin1String("decode"))
+        return RunCardDecode(args.last());
     if (command == QLatin1String("settings") && args.isEmpty()) {
         LoadSettings();
         return printSettings();
