@@ -1,5 +1,7 @@
 #include "logon.h"
 
+#include "cards/encodergreeting.h"
+
 #include "store/database.h"
 #include "store/rooms.h"
 #include "clock.h"
@@ -125,6 +127,7 @@ void TfrmLogon::FormShow()
     edtGongHao->clearEditText();
     edtMiMa->clear();
     edtGongHao->setFocus();
+    OpenEncoderAtLogon();
 }
 
 bool TfrmLogon::eventFilter(QObject *watched, QEvent *event)

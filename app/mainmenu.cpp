@@ -1,6 +1,6 @@
 #include "mainmenu.h"
 
-#include "abouttext.h"
+#include "cards/encodergreeting.h"
 #include "buttonrights.h"
 #include "fonts.h"
 #include "operatorport.h"
@@ -249,5 +249,5 @@ void TfrmMain::openWorkScreen(WorkArea area, const QString &menu)
 
 void TfrmMain::cmdAboutClick()
 {
-    ShowInfo(QStringLiteral("System Info"), AboutText(-1, QString(), -1, QString()));
+    ShowInfo(QStringLiteral("System Info"), EncoderAboutText());
 }

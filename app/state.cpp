@@ -3,6 +3,7 @@
 #include <cstring>
 
 int EncoderMode = -1;
+QString EncoderModel;
 char ReaderInfo[kReaderInfoSize] = {};
 char bufCard[kCardBufferSize] = {};
 char bufWrite[kWriteBufferSize] = {};
@@ -66,6 +67,7 @@ QString BufWriteText()
 void ResetState()
 {
     EncoderMode = -1;
+    EncoderModel.clear();
     ClearReaderInfo();
     std::memset(bufCard, 0, sizeof bufCard);
     std::memset(bufWrite, 0, sizeof bufWrite);

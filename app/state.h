@@ -13,6 +13,9 @@ extern int EncoderMode;
 // The device's information text: 128 characters and a terminating zero.
 inline constexpr int kReaderInfoSize = 129;
 extern char ReaderInfo[kReaderInfoSize];
+// The device model code kept at logon for the front desk's status bar; empty
+// for the record-collecting device or when no encoder answered.
+extern QString EncoderModel;
 // The text of the last card read: 72 characters and a terminating zero.
 inline constexpr int kCardBufferSize = 73;
 extern char bufCard[kCardBufferSize];

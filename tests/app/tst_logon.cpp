@@ -27,6 +27,7 @@ private slots:
 
     void firstShowingAddsSuper_data() { AddEngineColumn(); AddEngineRows(); }
     void firstShowingAddsSuper();
+    void encoderIsTriedAgainAtTheNextShowing();
     void failedSuperInsertIsShown();
     void entryChecksCodeAndPassword_data();
     void entryChecksCodeAndPassword();
@@ -43,6 +44,7 @@ private:
     // The logon screen shown over a fresh delivered database, with a plain
     // window standing in for the main menu.
     void showLogon(Engine engine = Engine::SQLite);
+    void showWithoutEncoder();
     void enter(const QString &code, const QString &password);
 
     WorkFolder *m_folder = nullptr;
@@ -101,6 +103,14 @@ void TestLogon::showLogon(Engine engine)
     m_logon->setMainMenu(m_menu);
 }
 
+void TestLogon::showWithoutEncoder()
+{
+    // No encoder is attached here: every showing tries to open one and says so.
+    m_logon->show();
+    QCOMPARE(m_port->captions().value(m_port->captions().size() - 1), QStringLiteral("E0029"));
+    m_port->forgetBoxes();
+}
+
 void TestLogon::enter(const QString &code, const QString &password)
 {
     m_logon->edtGongHao->setEditText(code);
@@ -114,7 +124,7 @@ void TestLogon::firstShowingAddsSuper()
     if (SkipWithoutServer(engine))
         return;
     showLogon(engine);
-    m_logon->show();
+    showWithoutEncoder();
     QVERIFY(m_port->boxes().isEmpty());
     QCOMPARE(SqlScalar("SELECT Name || '|' || MiMa || '|' || QuanXian || '|' || BeiZhu FROM OperatorInfo"
                        " WHERE GongHao = 'Super'")
@@ -129,12 +139,22 @@ void TestLogon::firstShowingAddsSuper()
     QVERIFY(m_menu->isVisible());
 }
 
+void TestLogon::encoderIsTriedAgainAtTheNextShowing()
+{
+    showLogon();
+    showWithoutEncoder();
+    m_logon->hide();
+    showWithoutEncoder();
+    QCOMPARE(EncoderMode, -1);
+    QVERIFY(EncoderModel.isEmpty());
+}
+
 void TestLogon::failedSuperInsertIsShown()
 {
     showLogon();
     QVERIFY(SqlExec("CREATE TRIGGER refuse BEFORE INSERT ON OperatorInfo BEGIN SELECT RAISE(ABORT, 'refused'); END"));
     m_logon->show();
-    QCOMPARE(m_port->captions(), QStringList{"E0016"});
+    QCOMPARE(m_port->captions(), (QStringList{"E0016", "E0029"}));
     QVERIFY(m_port->boxes().first().text.startsWith("Add Super Administrator Failure\n"));
 }
 
@@ -173,7 +193,7 @@ void TestLogon::entryChecksCodeAndPassword()
     QVERIFY(AddOperatorRow("ann", "A", HashPassword("Pass word").value()));
     QVERIFY(AddOperatorRow("gus", "G"));
     QVERIFY(AddOperatorRow("xena", "X"));
-    m_logon->show();
+    showWithoutEncoder();
 
     enter(code, password);
     QCOMPARE(m_menu->isVisible(), entered);
@@ -195,7 +215,7 @@ void TestLogon::plainTextPasswordIsHashedAtFirstLogon()
         return;
     showLogon(engine);
     QVERIFY(AddOperatorRow("ann", "A", "plain old"));
-    m_logon->show();
+    showWithoutEncoder();
 
     enter("ann", "plain old");
     QVERIFY(m_menu->isVisible());
@@ -204,7 +224,7 @@ void TestLogon::plainTextPasswordIsHashedAtFirstLogon()
     QVERIFY(PasswordMatches(stored, "plain old"));
 
     m_menu->hide();
-    m_logon->show();
+    showWithoutEncoder();
     enter("ann", "plain old ");
     QCOMPARE(m_port->captions(), QStringList{"E0002"});
     enter("ann", "plain old");
@@ -215,7 +235,7 @@ void TestLogon::f1GivesHelpNotThePassword()
 {
     showLogon();
     QVERIFY(AddOperatorRow("ann", "A", "secret"));
-    m_logon->show();
+    showWithoutEncoder();
     m_logon->edtGongHao->setEditText("ann");
     curOperator.GongHao = "ann";
     QTest::keyClick(m_logon->edtMiMa, Qt::Key_F1);
@@ -258,7 +278,7 @@ void TestLogon::passwordChangeChecksItsEntries()
     QFETCH(QString, nowLogsOnWith);
     showLogon();
     QVERIFY(AddOperatorRow("ann", "A", HashPassword("old").value()));
-    m_logon->show();
+    showWithoutEncoder();
     for (const QString &answer : answers) {
         if (answer == kCancel)
             m_port->cancelInput();
@@ -284,7 +304,7 @@ void TestLogon::changedPasswordLogsOn()
         return;
     showLogon(engine);
     QVERIFY(AddOperatorRow("gus", "G"));
-    m_logon->show();
+    showWithoutEncoder();
     for (const char *answer : {"", "fresh", "fresh"})
         m_port->input(answer);
     m_logon->edtGongHao->setEditText("gus");
@@ -307,7 +327,7 @@ void TestLogon::returningFromTheMenuStartsAfresh()
     QVERIFY(AddOperatorRow("ann", "S"));
     TfrmMain menu(m_logon);
     m_logon->setMainMenu(&menu);
-    m_logon->show();
+    showWithoutEncoder();
     QCOMPARE(listed(m_logon->edtGongHao), QStringList{"ann"});
     enter("ann", "");
     QVERIFY(menu.isVisible());

@@ -30,6 +30,8 @@ public:
     const QStringList &prompts() const { return m_prompts; }
     const QStringList &offered() const { return m_offered; }
     void clear();
+    // Forgets the boxes shown so far; queued answers stay.
+    void forgetBoxes() { m_boxes.clear(); }
 
     BoxAnswer messageBox(BoxIcon icon, const QString &caption, const QString &text, BoxButtons buttons,
                          BoxAnswer defaultAnswer) override;
