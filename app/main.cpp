@@ -1,11 +1,11 @@
-#include "logon.h"
-#include "mainmenu.h"
-#include "qtoperatorport.h"
-#include "workscreens.h"
+#include "core/settings.h"
+#include "screens/logon/logon.h"
+#include "screens/mainmenu/mainmenu.h"
+#include "screens/mainmenu/workscreens.h"
 #include "screens/maintenance/systemmaintenance.h"
 #include "screens/rooms/roomsdefination.h"
-#include "settings.h"
 #include "store/database.h"
+#include "ui/qtoperatorport.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -2,9 +2,9 @@
 // operator's last answer until every room is in the database and on the
 // rooms grid of the editor. Each room is committed on its own, as in use.
 
-#include "app/settings.h"
-#include "app/sharedtexts.h"
-#include "app/state.h"
+#include "core/settings.h"
+#include "core/sharedtexts.h"
+#include "core/state.h"
 #include "screens/rooms/roomsdefination.h"
 #include "store/connection.h"
 #include "support/scriptedport.h"

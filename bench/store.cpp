@@ -4,8 +4,8 @@
 // against the bare SELECT of the same rows, and the guest lookups the front
 // desk makes on every click.
 
-#include "app/sharedtexts.h"
-#include "app/state.h"
+#include "core/sharedtexts.h"
+#include "core/state.h"
 #include "store/connection.h"
 #include "store/guests.h"
 #include "store/rooms.h"

@@ -1,11 +1,11 @@
-#include "carddecode.h"
+#include "cards/carddecode.h"
 
-#include "app/operatorport.h"
-#include "app/settings.h"
-#include "app/sharedtexts.h"
-#include "app/state.h"
+#include "core/hexdigits.h"
+#include "core/operatorport.h"
+#include "core/settings.h"
+#include "core/sharedtexts.h"
+#include "core/state.h"
 #include "store/cardregister.h"
-#include "store/hexdigits.h"
 #include "store/rooms.h"
 
 namespace {

@@ -1,16 +1,15 @@
-#include "cardwrite.h"
+#include "cards/cardwrite.h"
 
 #include "cards/dailybackup.h"
 #include "cards/encoder.h"
 #include "cards/encoderlibrary.h"
-
-#include "app/clock.h"
-#include "app/operatorport.h"
-#include "app/settings.h"
-#include "app/sharedtexts.h"
-#include "app/state.h"
+#include "core/clock.h"
+#include "core/hexdigits.h"
+#include "core/operatorport.h"
+#include "core/settings.h"
+#include "core/sharedtexts.h"
+#include "core/state.h"
 #include "store/cardregister.h"
-#include "store/hexdigits.h"
 
 #include <optional>
 

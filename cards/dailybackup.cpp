@@ -1,7 +1,7 @@
-#include "dailybackup.h"
+#include "cards/dailybackup.h"
 
-#include "app/clock.h"
-#include "app/settings.h"
+#include "core/clock.h"
+#include "core/settings.h"
 #include "store/connection.h"
 
 #include <QDir>

@@ -1,11 +1,10 @@
-#include "encoder.h"
+#include "cards/encoder.h"
 
 #include "cards/encoderlibrary.h"
-
-#include "app/clock.h"
-#include "app/operatorport.h"
-#include "app/sharedtexts.h"
-#include "app/state.h"
+#include "core/clock.h"
+#include "core/operatorport.h"
+#include "core/sharedtexts.h"
+#include "core/state.h"
 
 void OpenEncoder()
 {

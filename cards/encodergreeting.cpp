@@ -1,11 +1,10 @@
-#include "encodergreeting.h"
+#include "cards/encodergreeting.h"
 
-#include "encoder.h"
-#include "encoderlibrary.h"
-
-#include "app/abouttext.h"
-#include "app/clock.h"
-#include "app/state.h"
+#include "cards/encoder.h"
+#include "cards/encoderlibrary.h"
+#include "core/abouttext.h"
+#include "core/clock.h"
+#include "core/state.h"
 
 namespace {
 

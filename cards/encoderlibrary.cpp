@@ -1,8 +1,7 @@
-#include "encoderlibrary.h"
+#include "cards/encoderlibrary.h"
 
 #include "cards/encodercalls.h"
-
-#include "app/settings.h"
+#include "core/settings.h"
 
 #include <QLibrary>
 

@@ -1,8 +1,7 @@
 // The encoder library's calls, answered by the simulated device.
 
-#include "simdevice.h"
-
 #include "cards/encodercalls.h"
+#include "simdevice.h"
 
 #include <QtGlobal>
 

@@ -1,14 +1,13 @@
-#include "cardregister.h"
+#include "store/cardregister.h"
 
-#include "connection.h"
-#include "dbfailure.h"
-#include "hexdigits.h"
-#include "nextid.h"
-#include "records.h"
-
-#include "app/operatorport.h"
-#include "app/sharedtexts.h"
-#include "app/state.h"
+#include "core/hexdigits.h"
+#include "core/operatorport.h"
+#include "core/records.h"
+#include "core/sharedtexts.h"
+#include "core/state.h"
+#include "store/connection.h"
+#include "store/dbfailure.h"
+#include "store/nextid.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

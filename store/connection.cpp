@@ -1,6 +1,6 @@
-#include "connection.h"
+#include "store/connection.h"
 
-#include "dialect.h"
+#include "store/dialect.h"
 
 #include <QFileInfo>
 #include <QSqlError>

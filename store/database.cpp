@@ -1,7 +1,7 @@
-#include "database.h"
+#include "store/database.h"
 
-#include "app/operatorport.h"
-#include "app/settings.h"
+#include "core/operatorport.h"
+#include "core/settings.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "connection.h"
+#include "store/connection.h"
 
 // The data module: opens the shared connection when it is created, in the way
 // the build calls for, and closes it when it goes.

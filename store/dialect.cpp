@@ -1,4 +1,4 @@
-#include "dialect.h"
+#include "store/dialect.h"
 
 #include <QSqlDriver>
 #include <QSqlError>

@@ -1,13 +1,12 @@
-#include "guests.h"
+#include "store/guests.h"
 
-#include "connection.h"
-#include "dbfailure.h"
-#include "nextid.h"
-#include "records.h"
-
-#include "app/operatorport.h"
-#include "app/settings.h"
-#include "app/state.h"
+#include "core/operatorport.h"
+#include "core/records.h"
+#include "core/settings.h"
+#include "core/state.h"
+#include "store/connection.h"
+#include "store/dbfailure.h"
+#include "store/nextid.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

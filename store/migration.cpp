@@ -1,6 +1,6 @@
-#include "migration.h"
+#include "store/migration.h"
 
-#include "app/operatorport.h"
+#include "core/operatorport.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

@@ -1,6 +1,6 @@
-#include "nextid.h"
+#include "store/nextid.h"
 
-#include "app/clock.h"
+#include "core/clock.h"
 
 #include <QRandomGenerator>
 #include <QSqlError>

@@ -1,10 +1,9 @@
-#include "operators.h"
+#include "store/operators.h"
 
-#include "connection.h"
-#include "dbfailure.h"
-
-#include "app/operatorport.h"
-#include "app/state.h"
+#include "core/operatorport.h"
+#include "core/state.h"
+#include "store/connection.h"
+#include "store/dbfailure.h"
 
 #include <QSqlError>
 #include <QSqlQuery>

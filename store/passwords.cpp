@@ -1,4 +1,4 @@
-#include "passwords.h"
+#include "store/passwords.h"
 
 #include <sodium.h>
 

@@ -1,13 +1,12 @@
-#include "rooms.h"
+#include "store/rooms.h"
 
-#include "connection.h"
-#include "dbfailure.h"
-#include "hexdigits.h"
-#include "migration.h"
-
-#include "app/operatorport.h"
-#include "app/sharedtexts.h"
-#include "app/state.h"
+#include "core/hexdigits.h"
+#include "core/operatorport.h"
+#include "core/sharedtexts.h"
+#include "core/state.h"
+#include "store/connection.h"
+#include "store/dbfailure.h"
+#include "store/migration.h"
 
 #include <QHash>
 #include <QSqlError>

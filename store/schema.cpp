@@ -1,6 +1,6 @@
-#include "schema.h"
+#include "store/schema.h"
 
-#include "connection.h"
+#include "store/connection.h"
 
 #include <QDateTime>
 #include <QSqlError>

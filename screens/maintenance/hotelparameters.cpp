@@ -1,8 +1,8 @@
-#include "hotelparameters.h"
+#include "screens/maintenance/hotelparameters.h"
 
-#include "app/ini.h"
-#include "app/operatorport.h"
-#include "app/settings.h"
+#include "core/ini.h"
+#include "core/operatorport.h"
+#include "core/settings.h"
 #include "store/rooms.h"
 
 #include <QLocale>

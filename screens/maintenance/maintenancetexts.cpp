@@ -1,6 +1,6 @@
-#include "maintenancetexts.h"
+#include "screens/maintenance/maintenancetexts.h"
 
-#include "app/texts.h"
+#include "core/texts.h"
 
 TMaintenanceTexts ReadMaintenanceTexts()
 {

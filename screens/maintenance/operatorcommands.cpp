@@ -1,7 +1,7 @@
-#include "operatorcommands.h"
+#include "screens/maintenance/operatorcommands.h"
 
-#include "app/operatorport.h"
-#include "app/sharedtexts.h"
+#include "core/operatorport.h"
+#include "core/sharedtexts.h"
 #include "store/dbfailure.h"
 #include "store/operators.h"
 

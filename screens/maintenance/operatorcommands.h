@@ -1,8 +1,7 @@
 #pragma once
 
-#include "maintenancetexts.h"
-
-#include "store/records.h"
+#include "core/records.h"
+#include "screens/maintenance/maintenancetexts.h"
 
 // Adding, removing and modifying operators and role rights, asking through the
 // operator port. Each returns true when it went as far as the database (the

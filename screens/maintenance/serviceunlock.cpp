@@ -1,8 +1,8 @@
-#include "serviceunlock.h"
+#include "screens/maintenance/serviceunlock.h"
 
-#include "app/numbers.h"
-#include "app/operatorport.h"
-#include "app/state.h"
+#include "core/numbers.h"
+#include "core/operatorport.h"
+#include "core/state.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,14 +1,13 @@
-#include "systemmaintenance.h"
+#include "screens/maintenance/systemmaintenance.h"
 
-#include "hotelparameters.h"
-#include "operatorcommands.h"
-#include "serviceunlock.h"
-
-#include "app/buttonrights.h"
-#include "app/fonts.h"
-#include "app/operatorport.h"
-#include "app/state.h"
+#include "core/operatorport.h"
+#include "core/state.h"
+#include "screens/maintenance/hotelparameters.h"
+#include "screens/maintenance/operatorcommands.h"
+#include "screens/maintenance/serviceunlock.h"
 #include "store/operators.h"
+#include "ui/buttonrights.h"
+#include "ui/fonts.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "maintenancetexts.h"
-
-#include "store/records.h"
+#include "core/records.h"
+#include "screens/maintenance/maintenancetexts.h"
 
 #include <QDialog>
 

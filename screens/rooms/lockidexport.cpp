@@ -1,8 +1,8 @@
-#include "lockidexport.h"
+#include "screens/rooms/lockidexport.h"
 
-#include "app/ini.h"
-#include "app/operatorport.h"
-#include "app/settings.h"
+#include "core/ini.h"
+#include "core/operatorport.h"
+#include "core/settings.h"
 #include "store/connection.h"
 
 #include <QSqlError>

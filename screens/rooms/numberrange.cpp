@@ -1,4 +1,4 @@
-#include "numberrange.h"
+#include "screens/rooms/numberrange.h"
 
 namespace {
 

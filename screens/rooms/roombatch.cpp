@@ -1,11 +1,10 @@
-#include "roombatch.h"
+#include "screens/rooms/roombatch.h"
 
-#include "numberrange.h"
-#include "roomcommands.h"
-
-#include "app/numbers.h"
-#include "app/operatorport.h"
-#include "app/sharedtexts.h"
+#include "core/numbers.h"
+#include "core/operatorport.h"
+#include "core/sharedtexts.h"
+#include "screens/rooms/numberrange.h"
+#include "screens/rooms/roomcommands.h"
 #include "store/connection.h"
 #include "store/rooms.h"
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "roomstexts.h"
-
-#include "store/records.h"
+#include "core/records.h"
+#include "screens/rooms/roomstexts.h"
 
 // "Insert New Room(s)": one room, a run of rooms on one floor, or the same run
 // on every floor of a range, asked for in eight small boxes whose defaults come

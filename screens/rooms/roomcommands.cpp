@@ -1,8 +1,8 @@
-#include "roomcommands.h"
+#include "screens/rooms/roomcommands.h"
 
-#include "app/numbers.h"
-#include "app/operatorport.h"
-#include "app/sharedtexts.h"
+#include "core/numbers.h"
+#include "core/operatorport.h"
+#include "core/sharedtexts.h"
 #include "store/connection.h"
 #include "store/rooms.h"
 

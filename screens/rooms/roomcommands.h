@@ -1,8 +1,7 @@
 #pragma once
 
-#include "roomstexts.h"
-
-#include "store/records.h"
+#include "core/records.h"
+#include "screens/rooms/roomstexts.h"
 
 // The commands of the buildings and rooms screen, without widgets: each asks
 // through the operator port, writes to the database at once and reports its

@@ -1,15 +1,14 @@
-#include "roomsdefination.h"
+#include "screens/rooms/roomsdefination.h"
 
-#include "lockidexport.h"
-#include "roombatch.h"
-#include "roomcommands.h"
-
-#include "app/fonts.h"
-#include "app/operatorport.h"
-#include "app/sharedtexts.h"
-#include "app/state.h"
+#include "core/operatorport.h"
+#include "core/sharedtexts.h"
+#include "core/state.h"
+#include "screens/rooms/lockidexport.h"
+#include "screens/rooms/roombatch.h"
+#include "screens/rooms/roomcommands.h"
 #include "store/connection.h"
 #include "store/rooms.h"
+#include "ui/fonts.h"
 
 #include <QDesktopServices>
 #include <QGroupBox>

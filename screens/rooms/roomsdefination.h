@@ -1,6 +1,6 @@
 #pragma once
 
-#include "roomstexts.h"
+#include "screens/rooms/roomstexts.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "roomstexts.h"
+#include "screens/rooms/roomstexts.h"
 
-#include "app/texts.h"
+#include "core/texts.h"
 
 RoomsDefinationTexts RoomsDefinationTexts::load()
 {

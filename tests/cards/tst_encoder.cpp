@@ -1,9 +1,8 @@
 #include "cards/encoder.h"
 #include "cards/encoderlibrary.h"
-
-#include "app/settings.h"
-#include "app/sharedtexts.h"
-#include "app/state.h"
+#include "core/settings.h"
+#include "core/sharedtexts.h"
+#include "core/state.h"
 #include "support/encodersimtool.h"
 #include "support/fakeclock.h"
 #include "support/scriptedport.h"

@@ -1,9 +1,8 @@
+#include "core/records.h"
+#include "core/settings.h"
+#include "core/sharedtexts.h"
+#include "core/state.h"
 #include "store/cardregister.h"
-#include "store/records.h"
-
-#include "app/settings.h"
-#include "app/sharedtexts.h"
-#include "app/state.h"
 #include "support/scriptedport.h"
 #include "support/testdatabase.h"
 #include "support/workfolder.h"

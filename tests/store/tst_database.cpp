@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "core/settings.h"
 #include "store/database.h"
 #include "store/migration.h"
 #include "support/scriptedport.h"

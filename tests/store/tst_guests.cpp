@@ -1,8 +1,7 @@
+#include "core/records.h"
+#include "core/settings.h"
+#include "core/state.h"
 #include "store/guests.h"
-#include "store/records.h"
-
-#include "app/settings.h"
-#include "app/state.h"
 #include "support/scriptedport.h"
 #include "support/testdatabase.h"
 #include "support/workfolder.h"

@@ -1,9 +1,8 @@
+#include "core/settings.h"
+#include "core/state.h"
 #include "store/cardregister.h"
 #include "store/guests.h"
 #include "store/nextid.h"
-
-#include "app/settings.h"
-#include "app/state.h"
 #include "support/scriptedport.h"
 #include "support/testdatabase.h"
 #include "support/workfolder.h"

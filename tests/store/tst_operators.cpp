@@ -1,8 +1,7 @@
+#include "core/settings.h"
+#include "core/state.h"
 #include "store/operators.h"
 #include "store/passwords.h"
-
-#include "app/settings.h"
-#include "app/state.h"
 #include "support/operatorrows.h"
 #include "support/scriptedport.h"
 #include "support/testdatabase.h"

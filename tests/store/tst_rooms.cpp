@@ -1,8 +1,7 @@
+#include "core/settings.h"
+#include "core/sharedtexts.h"
+#include "core/state.h"
 #include "store/rooms.h"
-
-#include "app/settings.h"
-#include "app/sharedtexts.h"
-#include "app/state.h"
 #include "support/scriptedport.h"
 #include "support/testdatabase.h"
 #include "support/workfolder.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/operatorport.h"
+#include "core/operatorport.h"
 
 #include <QList>
 #include <QQueue>

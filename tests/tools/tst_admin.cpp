@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "core/settings.h"
 #include "store/database.h"
 #include "support/operatorrows.h"
 #include "support/scriptedport.h"

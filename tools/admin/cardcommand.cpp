@@ -1,12 +1,11 @@
-#include "cardcommand.h"
+#include "tools/admin/cardcommand.h"
 
 #include "cards/carddecode.h"
 #include "cards/encoder.h"
 #include "cards/encoderlibrary.h"
-
-#include "app/settings.h"
-#include "app/sharedtexts.h"
-#include "app/state.h"
+#include "core/settings.h"
+#include "core/sharedtexts.h"
+#include "core/state.h"
 #include "store/database.h"
 #include "store/rooms.h"
 

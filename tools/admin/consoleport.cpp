@@ -1,4 +1,4 @@
-#include "consoleport.h"
+#include "tools/admin/consoleport.h"
 
 #include <QTextStream>
 

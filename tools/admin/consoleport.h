@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/operatorport.h"
+#include "core/operatorport.h"
 
 // The operator port of the admin tool: boxes go to the standard error stream
 // as "CAPTION: text"; questions and input boxes are asked on the terminal, and

@@ -1,7 +1,7 @@
-#include "initcommand.h"
+#include "tools/admin/initcommand.h"
 
-#include "app/settings.h"
-#include "app/sharedtexts.h"
+#include "core/settings.h"
+#include "core/sharedtexts.h"
 #include "store/connection.h"
 #include "store/dialect.h"
 #include "store/schema.h"

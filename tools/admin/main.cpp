@@ -1,10 +1,9 @@
-#include "consoleport.h"
-#include "initcommand.h"
-#include "resetpasswordcommand.h"
-#include "roomscommand.h"
-#include "cardcommand.h"
-
-#include "app/settings.h"
+#include "core/settings.h"
+#include "tools/admin/cardcommand.h"
+#include "tools/admin/consoleport.h"
+#include "tools/admin/initcommand.h"
+#include "tools/admin/resetpasswordcommand.h"
+#include "tools/admin/roomscommand.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "resetpasswordcommand.h"
+#include "tools/admin/resetpasswordcommand.h"
 
-#include "app/settings.h"
+#include "core/settings.h"
 #include "store/database.h"
 #include "store/operators.h"
 

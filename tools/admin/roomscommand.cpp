@@ -1,8 +1,8 @@
-#include "roomscommand.h"
+#include "tools/admin/roomscommand.h"
 
-#include "app/settings.h"
-#include "app/sharedtexts.h"
-#include "app/state.h"
+#include "core/settings.h"
+#include "core/sharedtexts.h"
+#include "core/state.h"
 #include "store/database.h"
 #include "store/rooms.h"
 

@@ -1,8 +1,7 @@
+#include "core/settings.h"
+#include "core/sharedtexts.h"
 #include "screens/rooms/numberrange.h"
 #include "screens/rooms/roombatch.h"
-
-#include "app/settings.h"
-#include "app/sharedtexts.h"
 #include "support/scriptedport.h"
 #include "support/testdatabase.h"
 #include "support/workfolder.h"

@@ -1,9 +1,8 @@
+#include "core/ini.h"
+#include "core/settings.h"
+#include "core/sharedtexts.h"
 #include "screens/rooms/lockidexport.h"
 #include "screens/rooms/roomcommands.h"
-
-#include "app/ini.h"
-#include "app/settings.h"
-#include "app/sharedtexts.h"
 #include "support/scriptedport.h"
 #include "support/testdatabase.h"
 #include "support/workfolder.h"

@@ -1,8 +1,0 @@
-#include "rights.h"
-
-#include "state.h"
-
-bool HasRight(int position)
-{
-    return position >= 1 && position <= strQX.size() && strQX.at(position - 1) != u'0';
-}

@@ -1,0 +1,111 @@
+#include "screens/logon/logonsteps.h"
+
+#include "core/operatorport.h"
+#include "core/state.h"
+#include "store/dbfailure.h"
+#include "store/operators.h"
+#include "store/passwords.h"
+
+#include <optional>
+
+namespace {
+
+std::optional<QString> askPassword(const TLogonTexts &texts, const QString &prompt)
+{
+    return Operator().inputBox(texts.msgModiMiMa, prompt + u'\n', QString(), true);
+}
+
+void upgradeToHash(const QString &code, const QString &typed)
+{
+    QString error = QStringLiteral("The password cannot be hashed.");
+    const std::optional<QString> hash = HashPassword(typed);
+    if (hash && StorePassword(code, *hash, &error)) {
+        curOperator.MiMa = *hash;
+        return;
+    }
+    ShowError(QStringLiteral("E0019"), DbFailureText(QStringLiteral("Update OperatorInfo Failure\n"), error, {code}));
+}
+
+} // namespace
+
+TLogonTexts ReadLogonTexts(const InterfaceTexts &texts)
+{
+    const auto logon = [&texts](const char *key, const char *def) {
+        return texts.text(QStringLiteral("LOGON"), QLatin1String(key), QLatin1String(def));
+    };
+    TLogonTexts t;
+    t.errMiMa = logon("errMiMa", "Password Error, Please try again");
+    t.msgSelectGongHao = logon("msgSelectGongHao", "Please Select Your Code");
+    t.msgModiMiMa = logon("msgModiMiMa", "Change Password");
+    t.errModiMiMa = logon("errModiMiMa", "The password you typed do not match. Please retype the new password "
+                                         "in the both boxes.");
+    t.okModiMiMa = logon("okModiMiMa", "Changed password successfully.");
+    t.InputOldMiMa = logon("InputOldMiMa", "Type your current password.");
+    t.InputNewMiMa = logon("InputNewMiMa", "Type a new password.");
+    t.InputNewMiMa2 = logon("InputNewMiMa2", "Type the new password again to confirm.");
+    t.msgHelp = logon("msgHelp", "Ask a super administrator to reset your password.");
+    return t;
+}
+
+QStringList OperatorCodesForLogon()
+{
+    QStringList codes;
+    if (LoadOperatorCodes(codes))
+        return codes;
+    QString error;
+    if (!InsertSuperOperator(&error))
+        ShowError(QStringLiteral("E0016"), DbFailureText(QStringLiteral("Add Super Administrator Failure\n"), error, {}));
+    LoadOperatorCodes(codes);
+    return codes;
+}
+
+bool CheckLogon(const QString &code, const QString &typed, const TLogonTexts &texts)
+{
+    if (!LoadOperator(code) || !PasswordMatches(curOperator.MiMa, typed)) {
+        ShowError(QStringLiteral("E0002"), texts.errMiMa);
+        return false;
+    }
+    if (NeedsRehash(curOperator.MiMa))
+        upgradeToHash(code, typed);
+    return true;
+}
+
+void ModifyPassword(const QString &code, const TLogonTexts &texts)
+{
+    if (code.isEmpty()) {
+        ShowWarning(QStringLiteral("N9021"), texts.msgSelectGongHao);
+        return;
+    }
+    const std::optional<QString> current = askPassword(texts, texts.InputOldMiMa);
+    if (!current)
+        return;
+    std::optional<QString> first = askPassword(texts, texts.InputNewMiMa);
+    if (!first)
+        return;
+    std::optional<QString> second = askPassword(texts, texts.InputNewMiMa2);
+    if (!second)
+        return;
+    *first = first->trimmed();
+    *second = second->trimmed();
+    if (*first != *second || first->size() > kMaxPasswordLength) {
+        ShowWarning(QStringLiteral("N9022"), texts.errModiMiMa + u'\n' + *first + u'\n' + *second);
+        return;
+    }
+    if (!LoadOperator(code) || !PasswordMatches(curOperator.MiMa, *current)) {
+        ShowError(QStringLiteral("E0012"), texts.errMiMa);
+        return;
+    }
+    QString error = QStringLiteral("The password cannot be hashed.");
+    const std::optional<QString> stored = HashPassword(*first);
+    if (!stored || !StorePassword(code, *stored, &error)) {
+        ShowError(QStringLiteral("E0013"), texts.errModiMiMa + QStringLiteral("\nUpdate DataBase\n") + error);
+        return;
+    }
+    curOperator.MiMa = *stored;
+    ShowInfo(QStringLiteral("SUCCESS"), texts.okModiMiMa);
+}
+
+void ShowPasswordHelp(const TLogonTexts &texts)
+{
+    ShowInfo(QStringLiteral("N9001"), texts.msgHelp);
+}

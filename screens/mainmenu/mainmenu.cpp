@@ -1,0 +1,253 @@
+#include "screens/mainmenu/mainmenu.h"
+
+#include "cards/encodergreeting.h"
+#include "core/operatorport.h"
+#include "core/settings.h"
+#include "core/sharedtexts.h"
+#include "core/state.h"
+#include "core/texts.h"
+#include "ui/buttonrights.h"
+#include "ui/fonts.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QUrl>
+
+namespace {
+
+constexpr int kClientWidth = 639;
+constexpr int kClientHeight = 521;
+constexpr int kRecommendedWidth = 1024;
+constexpr int kRecommendedHeight = 768;
+constexpr int kHelpTextCount = 13;
+
+QString mainText(const InterfaceTexts &texts, const char *key, const char *def)
+{
+    return texts.text(QStringLiteral("MAIN"), QLatin1String(key), QLatin1String(def));
+}
+
+// The HELP texts of Interface.txt, read afresh at each F1; a missing key is an
+// empty text.
+QString helpNote()
+{
+    const InterfaceTexts texts;
+    QString note;
+    for (int i = 1; i <= kHelpTextCount; ++i) {
+        note += i == 1 ? QStringLiteral("\n") : QStringLiteral("\n\n");
+        note += texts.text(QStringLiteral("HELP"), QStringLiteral("SoundMsg%1").arg(i), QString());
+    }
+    return note;
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(QWidget *logonScreen, QWidget *parent)
+    : QWidget(parent)
+    , Image1(new QLabel(this))
+    , Label1(new QLabel(this))
+    , Label2(new QLabel(this))
+    , Label3(new QLabel(this))
+    , Label4(new QLabel(this))
+    , Label5(new QLabel(this))
+    , Label6(new QLabel(this))
+    , cmdReceiption(new QPushButton(this))
+    , cmdRoomsDefination(new QPushButton(this))
+    , cmdLocksConfiguration(new QPushButton(this))
+    , cmdKeysForStaff(new QPushButton(this))
+    , cmdSystemMaintenance(new QPushButton(this))
+    , cmdReports(new QPushButton(this))
+    , cmdExit(new QPushButton(this))
+    , cmdAbout(new QPushButton(this))
+    , m_logon(logonScreen)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setFixedSize(kClientWidth, kClientHeight);
+
+    Image1->setGeometry(0, 0, kClientWidth, 260);
+    Image1->setStyleSheet(QStringLiteral(
+        "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1F3A5F, stop:1 #7FA7D9);"));
+    Label1->setGeometry(0, 40, kClientWidth, 60);
+    Label1->setAlignment(Qt::AlignCenter);
+    QFont title = Label1->font();
+    title.setPointSize(22);
+    title.setBold(true);
+    Label1->setFont(title);
+    Label1->setStyleSheet(QStringLiteral("color: white;"));
+    Label2->setGeometry(40, 150, 100, 22);
+    Label4->setGeometry(140, 150, 300, 22);
+    Label3->setGeometry(40, 180, 100, 22);
+    Label5->setGeometry(140, 180, 300, 22);
+    for (QLabel *label : {Label2, Label3, Label4, Label5})
+        label->setStyleSheet(QStringLiteral("color: white;"));
+    Label6->setGeometry(20, 225, kClientWidth - 40, 26);
+    Label6->setStyleSheet(QStringLiteral("color: yellow;"));
+    Label6->hide();
+
+    const QList<QPushButton *> grid = {cmdReceiption,        cmdRoomsDefination, cmdLocksConfiguration,
+                                       cmdKeysForStaff,      cmdSystemMaintenance, cmdReports,
+                                       cmdExit,              cmdAbout};
+    for (int i = 0; i < grid.size(); ++i) {
+        grid[i]->setGeometry(40 + (i % 2) * 290, 275 + (i / 2) * 60, 270, 50);
+        grid[i]->installEventFilter(this);
+    }
+    const QStyle *look = style();
+    cmdReceiption->setIcon(look->standardIcon(QStyle::SP_DirHomeIcon));
+    cmdRoomsDefination->setIcon(look->standardIcon(QStyle::SP_DirIcon));
+    cmdLocksConfiguration->setIcon(look->standardIcon(QStyle::SP_DriveHDIcon));
+    cmdKeysForStaff->setIcon(look->standardIcon(QStyle::SP_FileDialogContentsView));
+    cmdSystemMaintenance->setIcon(look->standardIcon(QStyle::SP_ComputerIcon));
+    cmdReports->setIcon(look->standardIcon(QStyle::SP_FileDialogDetailedView));
+    cmdExit->setIcon(look->standardIcon(QStyle::SP_DialogCancelButton));
+    cmdAbout->setIcon(look->standardIcon(QStyle::SP_MessageBoxInformation));
+
+    SetTag(cmdReceiption, 1);
+    SetTag(cmdRoomsDefination, 2);
+    SetTag(cmdLocksConfiguration, 3);
+    SetTag(cmdKeysForStaff, 4);
+    SetTag(cmdSystemMaintenance, 5);
+    SetTag(cmdReports, 6);
+
+    connect(cmdReceiption, &QPushButton::clicked, this, &TfrmMain::cmdReceiptionClick);
+    connect(cmdRoomsDefination, &QPushButton::clicked, this,
+            [this] { openWorkScreen(WorkArea::RoomsDefination, QStringLiteral("RoomsDefination")); });
+    connect(cmdLocksConfiguration, &QPushButton::clicked, this,
+            [this] { openWorkScreen(WorkArea::LocksConfiguration, QStringLiteral("LocksConfiguration")); });
+    connect(cmdKeysForStaff, &QPushButton::clicked, this,
+            [this] { openWorkScreen(WorkArea::KeysForStaff, QStringLiteral("KeysForStaff")); });
+    connect(cmdSystemMaintenance, &QPushButton::clicked, this,
+            [this] { openWorkScreen(WorkArea::SystemMaintenance, QStringLiteral("SystemMaintenance")); });
+    connect(cmdReports, &QPushButton::clicked, this,
+            [this] { openWorkScreen(WorkArea::Reports, QStringLiteral("Reports")); });
+    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdAbout, &QPushButton::clicked, this, &TfrmMain::cmdAboutClick);
+
+    FormCreate();
+}
+
+void TfrmMain::FormCreate()
+{
+    const InterfaceTexts texts;
+    setWindowTitle(mainText(texts, "Title", "Zumerak Management System"));
+    Label2->setText(mainText(texts, "Version", "Version") + u':');
+    Label3->setText(mainText(texts, "Operator", "Operator") + u':');
+    Label6->setText(mainText(texts, "Screen", "The recommended screen resolution is 1024 x 768 pixels."));
+    cmdReceiption->setText(mainText(texts, "Receiption", "Receiption"));
+    cmdReceiption->setToolTip(mainText(texts, "Receiption_Hint", "Guest Management"));
+    cmdRoomsDefination->setText(mainText(texts, "RoomsDefination", "Building Management"));
+    cmdRoomsDefination->setToolTip(
+        mainText(texts, "RoomsDefination_Hint", "Manage building and guestroom information"));
+    cmdLocksConfiguration->setText(mainText(texts, "LocksConfiguration", "Door Lock Configuration"));
+    cmdLocksConfiguration->setToolTip(mainText(texts, "LocksConfiguration_Hint", "Set up door lock system"));
+    cmdKeysForStaff->setText(mainText(texts, "KeysForStaff", "Card Key for Staffs"));
+    cmdKeysForStaff->setToolTip(mainText(texts, "KeysForStaff_Hint", "Issue cards for staff"));
+    cmdSystemMaintenance->setText(mainText(texts, "SystemMaintenance", "System Parameter Management"));
+    cmdSystemMaintenance->setToolTip(mainText(texts, "SystemMaintenance_Hint",
+                                              "Set default check-out time/Create User Name, and etc."));
+    cmdReports->setText(mainText(texts, "Reports", "Report"));
+    cmdReports->setToolTip(mainText(texts, "Reports_Hint", "Report & Record"));
+    cmdExit->setText(mainText(texts, "Exit", "Exit") + QStringLiteral("[&X]"));
+    cmdExit->setToolTip(mainText(texts, "Exit_Hint", "Return to Logon"));
+    cmdExit->setShortcut(QKeySequence(Qt::Key_Escape));
+    cmdAbout->setToolTip(mainText(texts, "About_Hint", "About..."));
+    ApplyFontSettings(this);
+}
+
+void TfrmMain::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmMain::FormShow()
+{
+    Label4->setText(settings.VersionText);
+    Label5->setText(curOperator.Name);
+    Label1->setText(settings.HotelName);
+    cmdAbout->setText(settings.CompanyName);
+    prevMenu = QStringLiteral("Logon");
+    ApplyRights(this);
+    warnAboutSmallScreen();
+}
+
+void TfrmMain::warnAboutSmallScreen()
+{
+    const QSize size = screen()->size();
+    if (size.width() >= kRecommendedWidth && size.height() >= kRecommendedHeight)
+        return;
+    Label6->show();
+    ShowWarning(QStringLiteral("Screen: %1 x %2").arg(size.width()).arg(size.height()), Label6->text());
+}
+
+void TfrmMain::closeEvent(QCloseEvent *event)
+{
+    // The logon screen comes up before the menu goes, so that the program
+    // never finds itself without a window.
+    if (m_logon)
+        m_logon->show();
+    event->accept();
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent *event)
+{
+    if (!FormKeyDown(event->key()))
+        QWidget::keyPressEvent(event);
+}
+
+bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && FormKeyDown(static_cast<QKeyEvent *>(event)->key()))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TfrmMain::FormKeyDown(int key)
+{
+    switch (key) {
+    case Qt::Key_F1:
+        ShowInfo(QStringLiteral("Note"), helpNote());
+        return true;
+    case Qt::Key_F2:
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("Help.txt"))));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TfrmMain::cmdReceiptionClick()
+{
+    if (hasDuplicateRooms) {
+        ShowError(QStringLiteral("E0023"), Common.ErrRepeatBldRoomNo);
+        return;
+    }
+    openWorkScreen(WorkArea::Receiption, QString());
+}
+
+void TfrmMain::openWorkScreen(WorkArea area, const QString &menu)
+{
+    if (!HasWorkScreen(area))
+        return;
+    hide();
+    if (!menu.isEmpty())
+        curMenu = menu;
+    if (area == WorkArea::RoomsDefination)
+        isSearchLockNo = false;
+    if (area == WorkArea::Reports)
+        isSearchCardNo = false;
+    if (const std::unique_ptr<QDialog> screen = MakeWorkScreen(area, nullptr))
+        screen->exec();
+    show();
+}
+
+void TfrmMain::cmdAboutClick()
+{
+    ShowInfo(QStringLiteral("System Info"), EncoderAboutText());
+}

@@ -1,0 +1,87 @@
+#include "core/settings.h"
+#include "core/sharedtexts.h"
+#include "core/texts.h"
+#include "support/workfolder.h"
+
+#include <QStringEncoder>
+#include <QTest>
+
+class TestTexts : public QObject {
+    Q_OBJECT
+private slots:
+    void defaultsWithoutInterfaceTxt();
+    void keysReplaceDefaults();
+    void cardTypeNamesCutTo50();
+    void decodedWithTheCodePageOfCharSet_data();
+    void decodedWithTheCodePageOfCharSet();
+};
+
+void TestTexts::defaultsWithoutInterfaceTxt()
+{
+    WorkFolder folder;
+    LoadSettings();
+    LoadSharedTexts();
+    QCOMPARE(Common.RoomStatus_VC, QString("Vacant"));
+    QCOMPARE(Common.RoomStatus_OC_Team, QString("Guest Group"));
+    QCOMPARE(Common.sShiDuan, QString("Operation Time: "));
+    QCOMPARE(CardTypeNames[0], QString("System Card"));
+    QCOMPARE(CardTypeNames[6], QString("Guest Card"));
+    QCOMPARE(CardTypeNames[13], QString("Floor Card"));
+    QCOMPARE(CardTypeNames[19], QString("Set All Groups"));
+    for (int unused : {9, 14, 15})
+        QCOMPARE(CardTypeNames[unused], QString("UNKNOWN"));
+}
+
+void TestTexts::keysReplaceDefaults()
+{
+    WorkFolder folder;
+    folder.write("Interface.txt", "[COMMON]\nRoomStatus_VC=\nmsgNoCard=Karte auflegen\n"
+                                  "[LOCKCONFIGURATION]\nSetAllGroups=Alle Gruppen\n");
+    LoadSettings();
+    LoadSharedTexts();
+    QCOMPARE(Common.RoomStatus_VC, QString(""));
+    QCOMPARE(Common.msgNoCard, QString("Karte auflegen"));
+    QCOMPARE(Common.RoomStatus_OH, QString("Hour Used"));
+    QCOMPARE(CardTypeNames[19], QString("Alle Gruppen"));
+    QCOMPARE(InterfaceTexts().text("LOGON", "Welcome", "Welcome to use Zumerak"), QString("Welcome to use Zumerak"));
+}
+
+void TestTexts::cardTypeNamesCutTo50()
+{
+    WorkFolder folder;
+    folder.write("Interface.txt", "[COMMON]\nType_KeRen=" + QByteArray(60, 'G') + "\n");
+    LoadSettings();
+    LoadSharedTexts();
+    QCOMPARE(CardTypeNames[6], QString(50, 'G'));
+}
+
+void TestTexts::decodedWithTheCodePageOfCharSet_data()
+{
+    QTest::addColumn<QByteArray>("codePage");
+    QTest::addColumn<int>("charSet");
+    QTest::addColumn<bool>("bom");
+    QTest::newRow("GBK, CharSet 134") << QByteArray("GBK") << 134 << false;
+    QTest::newRow("Big5, CharSet 136") << QByteArray("Big5") << 136 << false;
+    QTest::newRow("UTF-8, CharSet 1") << QByteArray("UTF-8") << 1 << false;
+    QTest::newRow("byte-order mark wins over CharSet 134") << QByteArray("UTF-8") << 134 << true;
+}
+
+void TestTexts::decodedWithTheCodePageOfCharSet()
+{
+    QFETCH(QByteArray, codePage);
+    QFETCH(int, charSet);
+    QFETCH(bool, bom);
+    const QString vacant = QString::fromUtf8("空房");
+    QStringEncoder encoder(codePage.constData());
+    QVERIFY(encoder.isValid());
+    WorkFolder folder;
+    folder.write("System.ini", "[FONT]\nCharSet=" + QByteArray::number(charSet) + "\n");
+    folder.write("Interface.txt", (bom ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + "[COMMON]\nRoomStatus_VC="
+                                      + QByteArray(encoder.encode(vacant)) + "\n");
+    LoadSettings();
+    LoadSharedTexts();
+    QCOMPARE(Common.RoomStatus_VC, vacant);
+}
+
+QTEST_GUILESS_MAIN(TestTexts)
+#include "tst_texts.moc"

@@ -1,0 +1,346 @@
+#include "core/settings.h"
+#include "core/state.h"
+#include "screens/logon/logon.h"
+#include "screens/mainmenu/mainmenu.h"
+#include "store/operators.h"
+#include "store/passwords.h"
+#include "store/schema.h"
+#include "support/fakeclock.h"
+#include "support/operatorrows.h"
+#include "support/scriptedport.h"
+#include "support/testdatabase.h"
+#include "support/workfolder.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+
+
+class TestLogon : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void firstShowingAddsSuper_data() { AddEngineColumn(); AddEngineRows(); }
+    void firstShowingAddsSuper();
+    void encoderIsTriedAgainAtTheNextShowing();
+    void failedSuperInsertIsShown();
+    void entryChecksCodeAndPassword_data();
+    void entryChecksCodeAndPassword();
+    void plainTextPasswordIsHashedAtFirstLogon_data() { AddEngineColumn(); AddEngineRows(); }
+    void plainTextPasswordIsHashedAtFirstLogon();
+    void f1GivesHelpNotThePassword();
+    void passwordChangeChecksItsEntries_data();
+    void passwordChangeChecksItsEntries();
+    void changedPasswordLogsOn_data() { AddEngineColumn(); AddEngineRows(); }
+    void changedPasswordLogsOn();
+    void returningFromTheMenuStartsAfresh();
+
+private:
+    // The logon screen shown over a fresh delivered database, with a plain
+    // window standing in for the main menu.
+    void showLogon(Engine engine = Engine::SQLite);
+    void showWithoutEncoder();
+    void enter(const QString &code, const QString &password);
+
+    WorkFolder *m_folder = nullptr;
+    ScriptedPort *m_port = nullptr;
+    FakeClock *m_clock = nullptr;
+    TfrmLogon *m_logon = nullptr;
+    QWidget *m_menu = nullptr;
+};
+
+namespace {
+
+const QString kCancel = QStringLiteral("<cancel>");
+
+QString storedPassword(const QString &code)
+{
+    return SqlScalar(QStringLiteral("SELECT MiMa FROM OperatorInfo WHERE GongHao = '%1'").arg(code)).toString();
+}
+
+QStringList listed(const QComboBox *box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items.append(box->itemText(i));
+    return items;
+}
+
+} // namespace
+
+void TestLogon::init()
+{
+    ResetState();
+    m_folder = new WorkFolder;
+    LoadSettings();
+    m_port = new ScriptedPort;
+    m_clock = new FakeClock;
+}
+
+void TestLogon::cleanup()
+{
+    delete m_logon;
+    m_logon = nullptr;
+    delete m_menu;
+    m_menu = nullptr;
+    CloseDatabase();
+    delete m_clock;
+    delete m_port;
+    delete m_folder;
+}
+
+void TestLogon::showLogon(Engine engine)
+{
+    QString error;
+    QVERIFY2(MakeDeliveredDatabase(engine, &error), qPrintable(error));
+    m_logon = new TfrmLogon;
+    m_menu = new QWidget;
+    m_logon->setMainMenu(m_menu);
+}
+
+void TestLogon::showWithoutEncoder()
+{
+    // No encoder is attached here: every showing tries to open one and says so.
+    m_logon->show();
+    QCOMPARE(m_port->captions().value(m_port->captions().size() - 1), QStringLiteral("E0029"));
+    m_port->forgetBoxes();
+}
+
+void TestLogon::enter(const QString &code, const QString &password)
+{
+    m_logon->edtGongHao->setEditText(code);
+    m_logon->edtMiMa->setText(password);
+    m_logon->cmdEntry->click();
+}
+
+void TestLogon::firstShowingAddsSuper()
+{
+    QFETCH(Engine, engine);
+    if (SkipWithoutServer(engine))
+        return;
+    showLogon(engine);
+    showWithoutEncoder();
+    QVERIFY(m_port->boxes().isEmpty());
+    QCOMPARE(SqlScalar("SELECT Name || '|' || MiMa || '|' || QuanXian || '|' || BeiZhu FROM OperatorInfo"
+                       " WHERE GongHao = 'Super'")
+                 .toString(),
+             QString("SuperAdministrator||S|Auto"));
+    QCOMPARE(listed(m_logon->edtGongHao), QStringList());
+
+    enter("Super", "any password at all");
+    QVERIFY(m_port->boxes().isEmpty());
+    QCOMPARE(strQX, QString(80, '1'));
+    QVERIFY(m_logon->isHidden());
+    QVERIFY(m_menu->isVisible());
+}
+
+void TestLogon::encoderIsTriedAgainAtTheNextShowing()
+{
+    showLogon();
+    showWithoutEncoder();
+    m_logon->hide();
+    showWithoutEncoder();
+    QCOMPARE(EncoderMode, -1);
+    QVERIFY(EncoderModel.isEmpty());
+}
+
+void TestLogon::failedSuperInsertIsShown()
+{
+    showLogon();
+    QVERIFY(SqlExec("CREATE TRIGGER refuse BEFORE INSERT ON OperatorInfo BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    m_logon->show();
+    QCOMPARE(m_port->captions(), (QStringList{"E0016", "E0029"}));
+    QVERIFY(m_port->boxes().first().text.startsWith("Add Super Administrator Failure\n"));
+}
+
+void TestLogon::entryChecksCodeAndPassword_data()
+{
+    AddEngineColumn();
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("entered");
+    QTest::addColumn<QString>("rights");
+    for (Engine engine : {Engine::SQLite, Engine::PostgreSQL}) {
+        const QString at = engine == Engine::SQLite ? " sqlite" : " postgresql";
+        QTest::newRow(qPrintable("super in lower case" + at)) << engine << "super" << "x" << true << QString(80, '1');
+        QTest::newRow(qPrintable("right password, code with blanks around" + at))
+            << engine << "  ann " << "Pass word" << true << DefaultRights('A');
+        QTest::newRow(qPrintable("password case differs" + at)) << engine << "ann" << "pass word" << false << "";
+        QTest::newRow(qPrintable("empty stored password takes any" + at))
+            << engine << "gus" << "whatever" << true << DefaultRights('G');
+        QTest::newRow(qPrintable("role row missing: no right" + at))
+            << engine << "xena" << "" << true << QString(79, '0');
+        QTest::newRow(qPrintable("no such operator, three blanks" + at)) << engine << "ghost" << "   " << false << "";
+        QTest::newRow(qPrintable("a role row's code" + at)) << engine << "proQuanXian_S" << "" << false << "";
+    }
+}
+
+void TestLogon::entryChecksCodeAndPassword()
+{
+    QFETCH(Engine, engine);
+    QFETCH(QString, code);
+    QFETCH(QString, password);
+    QFETCH(bool, entered);
+    QFETCH(QString, rights);
+    if (SkipWithoutServer(engine))
+        return;
+    showLogon(engine);
+    QVERIFY(AddOperatorRow("ann", "A", HashPassword("Pass word").value()));
+    QVERIFY(AddOperatorRow("gus", "G"));
+    QVERIFY(AddOperatorRow("xena", "X"));
+    showWithoutEncoder();
+
+    enter(code, password);
+    QCOMPARE(m_menu->isVisible(), entered);
+    QCOMPARE(m_logon->isHidden(), entered);
+    if (entered) {
+        QVERIFY(m_port->boxes().isEmpty());
+        QCOMPARE(curOperator.GongHao, code.trimmed());
+        QCOMPARE(strQX, rights);
+    } else {
+        QCOMPARE(m_port->captions(), QStringList{"E0002"});
+        QCOMPARE(m_port->boxes().first().text, QString("Password Error, Please try again"));
+    }
+}
+
+void TestLogon::plainTextPasswordIsHashedAtFirstLogon()
+{
+    QFETCH(Engine, engine);
+    if (SkipWithoutServer(engine))
+        return;
+    showLogon(engine);
+    QVERIFY(AddOperatorRow("ann", "A", "plain old"));
+    showWithoutEncoder();
+
+    enter("ann", "plain old");
+    QVERIFY(m_menu->isVisible());
+    const QString stored = storedPassword("ann");
+    QVERIFY(IsPasswordHash(stored));
+    QVERIFY(PasswordMatches(stored, "plain old"));
+
+    m_menu->hide();
+    showWithoutEncoder();
+    enter("ann", "plain old ");
+    QCOMPARE(m_port->captions(), QStringList{"E0002"});
+    enter("ann", "plain old");
+    QVERIFY(m_menu->isVisible());
+}
+
+void TestLogon::f1GivesHelpNotThePassword()
+{
+    showLogon();
+    QVERIFY(AddOperatorRow("ann", "A", "secret"));
+    showWithoutEncoder();
+    m_logon->edtGongHao->setEditText("ann");
+    curOperator.GongHao = "ann";
+    QTest::keyClick(m_logon->edtMiMa, Qt::Key_F1);
+    QCOMPARE(m_port->captions(), QStringList{"N9001"});
+    QCOMPARE(m_port->boxes().first().text, QString("Ask a super administrator to reset your password."));
+}
+
+void TestLogon::passwordChangeChecksItsEntries_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("nowLogsOnWith");
+    const QString mismatch = "The password you typed do not match. Please retype the new password in the both boxes.";
+    const QString twenty(20, 'x');
+    const QString twentyOne(21, 'x');
+    QTest::newRow("no code") << "" << QStringList() << "N9021" << "Please Select Your Code" << "old";
+    QTest::newRow("trailing blanks are trimmed") << "ann" << QStringList{"old", "new pw  ", "new pw"} << "SUCCESS"
+                                                 << "Changed password successfully." << "new pw";
+    QTest::newRow("new entries differ") << "ann" << QStringList{"old", "one", "two"} << "N9022"
+                                        << mismatch + "\none\ntwo" << "old";
+    QTest::newRow("20 characters") << "ann" << QStringList{"old", twenty, twenty} << "SUCCESS"
+                                   << "Changed password successfully." << twenty;
+    QTest::newRow("21 characters refused") << "ann" << QStringList{"old", twentyOne, twentyOne} << "N9022"
+                                           << mismatch + '\n' + twentyOne + '\n' + twentyOne << "old";
+    QTest::newRow("wrong current password") << "ann" << QStringList{"old ", "n", "n"} << "E0012"
+                                            << "Password Error, Please try again" << "old";
+    QTest::newRow("no such operator") << "ghost" << QStringList{"", "n", "n"} << "E0012"
+                                      << "Password Error, Please try again" << "old";
+    QTest::newRow("cancel at the second prompt") << "ann" << QStringList{"old", kCancel} << "" << "" << "old";
+}
+
+void TestLogon::passwordChangeChecksItsEntries()
+{
+    QFETCH(QString, code);
+    QFETCH(QStringList, answers);
+    QFETCH(QString, caption);
+    QFETCH(QString, text);
+    QFETCH(QString, nowLogsOnWith);
+    showLogon();
+    QVERIFY(AddOperatorRow("ann", "A", HashPassword("old").value()));
+    showWithoutEncoder();
+    for (const QString &answer : answers) {
+        if (answer == kCancel)
+            m_port->cancelInput();
+        else
+            m_port->input(answer);
+    }
+    m_logon->edtGongHao->setEditText(code);
+    m_logon->cmdModiMiMa->click();
+
+    if (caption.isEmpty()) {
+        QVERIFY(m_port->boxes().isEmpty());
+    } else {
+        QCOMPARE(m_port->captions(), QStringList{caption});
+        QCOMPARE(m_port->boxes().first().text, text);
+    }
+    QVERIFY(PasswordMatches(storedPassword("ann"), nowLogsOnWith));
+}
+
+void TestLogon::changedPasswordLogsOn()
+{
+    QFETCH(Engine, engine);
+    if (SkipWithoutServer(engine))
+        return;
+    showLogon(engine);
+    QVERIFY(AddOperatorRow("gus", "G"));
+    showWithoutEncoder();
+    for (const char *answer : {"", "fresh", "fresh"})
+        m_port->input(answer);
+    m_logon->edtGongHao->setEditText("gus");
+    m_logon->cmdModiMiMa->click();
+    QCOMPARE(m_port->captions(), QStringList{"SUCCESS"});
+    QCOMPARE(m_port->prompts(), (QStringList{"Type your current password.\n", "Type a new password.\n",
+                                             "Type the new password again to confirm.\n"}));
+    QVERIFY(IsPasswordHash(storedPassword("gus")));
+
+    m_port->clear();
+    enter("gus", "other");
+    QCOMPARE(m_port->captions(), QStringList{"E0002"});
+    enter("gus", "fresh");
+    QVERIFY(m_menu->isVisible());
+}
+
+void TestLogon::returningFromTheMenuStartsAfresh()
+{
+    showLogon();
+    QVERIFY(AddOperatorRow("ann", "S"));
+    TfrmMain menu(m_logon);
+    m_logon->setMainMenu(&menu);
+    showWithoutEncoder();
+    QCOMPARE(listed(m_logon->edtGongHao), QStringList{"ann"});
+    enter("ann", "");
+    QVERIFY(menu.isVisible());
+
+    fDirectCardErase = true;
+    QVERIFY(AddOperatorRow("bob", "G"));
+    menu.close();
+    QVERIFY(m_logon->isVisible());
+    QCOMPARE(m_logon->edtGongHao->currentText(), QString());
+    QCOMPARE(m_logon->edtMiMa->text(), QString());
+    QCOMPARE(listed(m_logon->edtGongHao), (QStringList{"ann", "bob"}));
+    QVERIFY(!fDirectCardErase);
+}
+
+QTEST_MAIN(TestLogon)
+#include "tst_logon.moc"

@@ -1,0 +1,123 @@
+#include "core/settings.h"
+#include "core/state.h"
+#include "screens/logon/logon.h"
+#include "support/fakeclock.h"
+#include "support/scriptedport.h"
+#include "support/workfolder.h"
+#include "ui/fonts.h"
+#include "ui/skin.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+class TestScreens : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { ResetState(); }
+    void logonShowsDefaultTexts();
+    void logonTakesTextsFromInterfaceTxt();
+    void fontsFollowTheFontSection_data();
+    void fontsFollowTheFontSection();
+    void skinIsTheStyleSheetOfTheSkinsFolder();
+    void closingTheLogonEndsTheRun();
+};
+
+void TestScreens::logonShowsDefaultTexts()
+{
+    WorkFolder folder;
+    LoadSettings();
+    EncoderMode = 1;
+    TfrmLogon logon;
+    QCOMPARE(logon.Label3->text(), QString("Welcome to use Zumerak"));
+    QCOMPARE(logon.Label1->text(), QString("Code"));
+    QCOMPARE(logon.Label2->text(), QString("Password"));
+    QCOMPARE(logon.cmdEntry->text(), QString("OK"));
+    QCOMPARE(logon.cmdExit->text(), QString("Exit [&X]"));
+    QCOMPARE(logon.edtMiMa->toolTip(), QString("Press F1 For Help"));
+    QVERIFY(logon.windowTitle().startsWith("Logon   "));
+    QCOMPARE(logon.edtMiMa->echoMode(), QLineEdit::Password);
+    QCOMPARE(logon.size(), QSize(706, 482));
+    QCOMPARE(EncoderMode, -1);
+}
+
+void TestScreens::logonTakesTextsFromInterfaceTxt()
+{
+    WorkFolder folder;
+    folder.write("Interface.txt", "[LOGON]\nWelcome=Willkommen\nExit=Ende\nTitle=Anmelden\n");
+    LoadSettings();
+    TfrmLogon logon;
+    QCOMPARE(logon.Label3->text(), QString("Willkommen"));
+    QCOMPARE(logon.cmdExit->text(), QString("Ende [&X]"));
+    QVERIFY(logon.windowTitle().startsWith("Anmelden   "));
+}
+
+void TestScreens::fontsFollowTheFontSection_data()
+{
+    QTest::addColumn<QByteArray>("font");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pixelSize");
+    QTest::newRow("face, size 20, height -16: 16 pixels") << QByteArray("Name=DejaVu Sans\nSize=20\nHeight=-16")
+                                                          << "DejaVu Sans" << 16;
+    QTest::newRow("face and size only") << QByteArray("Name=DejaVu Sans\nSize=20\nHeight=0") << "DejaVu Sans" << -1;
+    QTest::newRow("no face: design font kept") << QByteArray("Name=\nSize=20\nHeight=-30") << "" << 0;
+}
+
+void TestScreens::fontsFollowTheFontSection()
+{
+    QFETCH(QByteArray, font);
+    QFETCH(QString, family);
+    QFETCH(int, pixelSize);
+    WorkFolder folder;
+    folder.write("System.ini", "[FONT]\n" + font + "\n");
+    LoadSettings();
+    QWidget screen;
+    auto *label = new QLabel("text", &screen);
+    auto *edit = new QLineEdit(&screen);
+    const QFont design = label->font();
+    ApplyFontSettings(&screen);
+    for (QWidget *control : {static_cast<QWidget *>(label), static_cast<QWidget *>(edit)}) {
+        if (family.isEmpty()) {
+            QCOMPARE(control->font().family(), design.family());
+            QCOMPARE(control->font().pointSize(), design.pointSize());
+            continue;
+        }
+        QCOMPARE(control->font().family(), family);
+        if (pixelSize > 0) {
+            QCOMPARE(control->font().pixelSize(), pixelSize);
+        } else {
+            QCOMPARE(control->font().pointSize(), 20);
+        }
+    }
+}
+
+void TestScreens::skinIsTheStyleSheetOfTheSkinsFolder()
+{
+    WorkFolder folder;
+    folder.write("Skins/Night.qss", "QWidget { color: #123456; }");
+    folder.write("System.ini", "[SYSTEM]\nSkin=Night.qss\n");
+    LoadSettings();
+    ApplySkin();
+    QCOMPARE(qApp->styleSheet(), QString("QWidget { color: #123456; }"));
+    folder.write("System.ini", "[SYSTEM]\nSkin=Missing.qss\n");
+    LoadSettings();
+    ApplySkin();
+    QCOMPARE(qApp->styleSheet(), QString());
+}
+
+void TestScreens::closingTheLogonEndsTheRun()
+{
+    WorkFolder folder;
+    LoadSettings();
+    FakeClock clock;
+    TfrmLogon logon;
+    logon.show();
+    logon.close();
+    QCOMPARE(clock.waits(), QList<int>{500});
+}
+
+QTEST_MAIN(TestScreens)
+#include "tst_screens.moc"
