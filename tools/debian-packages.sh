@@ -2,9 +2,10 @@
 # when any is missing. Sourced by run.sh and test.sh.
 ZUMERAK_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-charts-dev libqt6sql6-sqlite libqt6sql6-psql libsqlite3-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libqt6sql6-psql libsqlite3-dev
   libzip-dev libsodium-dev
   postgresql postgresql-contrib
+  clang
   xvfb xauth fonts-dejavu-core
 )
 
