@@ -12,6 +12,7 @@ private slots:
     void defaultsWithoutInterfaceTxt();
     void keysReplaceDefaults();
     void cardTypeNamesCutTo50();
+    void defaultsAreUtf8SourceText();
     void decodedWithTheCodePageOfCharSet_data();
     void decodedWithTheCodePageOfCharSet();
 };
@@ -43,7 +44,7 @@ void TestTexts::keysReplaceDefaults()
     QCOMPARE(Common.msgNoCard, QString("Karte auflegen"));
     QCOMPARE(Common.RoomStatus_OH, QString("Hour Used"));
     QCOMPARE(CardTypeNames[19], QString("Alle Gruppen"));
-    QCOMPARE(InterfaceTexts().text("LOGON", "Welcome", "Welcome to use Zumerak"), QString("Welcome to use Zumerak"));
+    QCOMPARE(InterfaceTexts::section("LOGON")("Welcome", "Welcome to use Zumerak"), QString("Welcome to use Zumerak"));
 }
 
 void TestTexts::cardTypeNamesCutTo50()
@@ -53,6 +54,14 @@ void TestTexts::cardTypeNamesCutTo50()
     LoadSettings();
     LoadSharedTexts();
     QCOMPARE(CardTypeNames[6], QString(50, 'G'));
+}
+
+void TestTexts::defaultsAreUtf8SourceText()
+{
+    WorkFolder folder;
+    folder.write("System.ini", "[FONT]\nCharSet=134\n");
+    LoadSettings();
+    QCOMPARE(InterfaceTexts::section("MAIN")("Missing", "Zimmer – Küche"), QString::fromUtf8("Zimmer – Küche"));
 }
 
 void TestTexts::decodedWithTheCodePageOfCharSet_data()

@@ -50,7 +50,7 @@ bool runBatch(ScriptedPort &port, const QStringList &answers)
         port.input(answer);
     answerRest(port);
     const RoomBatchPrompts prompts{"Insert Room(s)", "Hour Rate Start-up", " Hour Rate Price"};
-    return InsertNewRooms(RoomsDefinationTexts::load(), prompts, kBuilding, TRoomInfo());
+    return InsertNewRooms(ReadRoomsDefinationTexts(), prompts, kBuilding, TRoomInfo());
 }
 
 } // namespace

@@ -87,7 +87,7 @@ void TestRoomCommands::init()
 {
     m_folder = new WorkFolder;
     LoadSettings();
-    m_texts = RoomsDefinationTexts::load();
+    m_texts = ReadRoomsDefinationTexts();
     QString error;
     QVERIFY2(MakeDeliveredDatabase(Engine::SQLite, &error), qPrintable(error));
     exec("INSERT INTO BuildingInfo VALUES (1, 'Main')");
