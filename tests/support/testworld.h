@@ -40,6 +40,8 @@ public:
 
     // A fresh delivered database on engine as the shared connection, for test
     // rows that name their engine; false (with a warning) when it cannot be made.
+    // In a test body, QVERIFY(world.deliverDatabase(engine)) ends the test
+    // there, which the database option of the constructor cannot do.
     bool deliverDatabase(Engine engine);
 
     WorkFolder folder;
