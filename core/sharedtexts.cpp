@@ -9,39 +9,38 @@ namespace {
 
 struct CardTypeKey {
     int entry;
-    const char *section;
     const char *key;
     const char *def;
 };
 
-const CardTypeKey kCardTypeKeys[] = {
-    {0, "COMMON", "Type_ShouQuan", "System Card"},
-    {1, "COMMON", "Type_JiLu", "Record Card"},
-    {2, "COMMON", "Type_FangHao", "Room No. Setting Card"},
-    {3, "COMMON", "Type_ShiJian", "Time Setting Card"},
-    {4, "COMMON", "Type_GuaShi", "Black Name Card"},
-    {5, "COMMON", "Type_ZuHao", "Group No. Setting Card"},
-    {6, "COMMON", "Type_KeRen", "Guest Card"},
-    {7, "COMMON", "Type_TuiFang", "Terminate Card"},
-    {8, "COMMON", "Type_ZuKong", "Group Card"},
-    {10, "COMMON", "Type_YingJi", "Emergency Card"},
-    {11, "COMMON", "Type_ZongKong", "Master Card"},
-    {12, "COMMON", "Type_LouDong", "Building Card"},
-    {13, "COMMON", "Type_LouCeng", "Floor Card"},
-    {16, "LOCKCONFIGURATION", "ClearOneGroup", "Clear One Group"},
-    {17, "LOCKCONFIGURATION", "SetOneGroup", "Set One Group"},
-    {18, "LOCKCONFIGURATION", "ClearAllGroups", "Clear All Groups"},
-    {19, "LOCKCONFIGURATION", "SetAllGroups", "Set All Groups"},
+const CardTypeKey kCommonCardTypeKeys[] = {
+    {0, "Type_ShouQuan", "System Card"},
+    {1, "Type_JiLu", "Record Card"},
+    {2, "Type_FangHao", "Room No. Setting Card"},
+    {3, "Type_ShiJian", "Time Setting Card"},
+    {4, "Type_GuaShi", "Black Name Card"},
+    {5, "Type_ZuHao", "Group No. Setting Card"},
+    {6, "Type_KeRen", "Guest Card"},
+    {7, "Type_TuiFang", "Terminate Card"},
+    {8, "Type_ZuKong", "Group Card"},
+    {10, "Type_YingJi", "Emergency Card"},
+    {11, "Type_ZongKong", "Master Card"},
+    {12, "Type_LouDong", "Building Card"},
+    {13, "Type_LouCeng", "Floor Card"},
+};
+
+const CardTypeKey kGroupOperationKeys[] = {
+    {16, "ClearOneGroup", "Clear One Group"},
+    {17, "SetOneGroup", "Set One Group"},
+    {18, "ClearAllGroups", "Clear All Groups"},
+    {19, "SetAllGroups", "Set All Groups"},
 };
 
 } // namespace
 
 void LoadSharedTexts()
 {
-    const InterfaceTexts texts;
-    const auto common = [&texts](const char *key, const char *def) {
-        return texts.text(QStringLiteral("COMMON"), QLatin1String(key), QLatin1String(def));
-    };
+    const InterfaceTexts common = InterfaceTexts::section("COMMON");
     TCommonTexts &c = Common;
     c.RoomStatus_VC = common("RoomStatus_VC", "Vacant");
     c.RoomStatus_OH = common("RoomStatus_OH", "Hour Used");
@@ -72,8 +71,9 @@ void LoadSharedTexts()
 
     for (int i = 0; i < 16; ++i)
         CardTypeNames[i] = QStringLiteral("UNKNOWN");
-    for (const CardTypeKey &k : kCardTypeKeys) {
-        CardTypeNames[k.entry] = texts.text(QLatin1String(k.section), QLatin1String(k.key), QLatin1String(k.def))
-                                     .left(kCardTypeNameLength);
-    }
+    for (const CardTypeKey &k : kCommonCardTypeKeys)
+        CardTypeNames[k.entry] = common(k.key, k.def).left(kCardTypeNameLength);
+    const InterfaceTexts lockConfiguration = InterfaceTexts::section("LOCKCONFIGURATION");
+    for (const CardTypeKey &k : kGroupOperationKeys)
+        CardTypeNames[k.entry] = lockConfiguration(k.key, k.def).left(kCardTypeNameLength);
 }

@@ -2,12 +2,23 @@
 
 #include "core/settings.h"
 
-InterfaceTexts::InterfaceTexts()
+InterfaceTexts::InterfaceTexts(const QString &section)
     : m_ini(settings.InterfaceFile, SettingsCodePage())
+    , m_section(section)
 {
 }
 
-QString InterfaceTexts::text(const QString &section, const QString &key, const QString &def) const
+InterfaceTexts InterfaceTexts::section(const char *name)
 {
-    return m_ini.readString(section, key, def);
+    return InterfaceTexts(QString::fromLatin1(name));
+}
+
+QString InterfaceTexts::operator()(const char *key, const char *def) const
+{
+    return text(QString::fromLatin1(key), QString::fromUtf8(def));
+}
+
+QString InterfaceTexts::text(const QString &key, const QString &def) const
+{
+    return m_ini.readString(m_section, key, def);
 }

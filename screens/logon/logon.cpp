@@ -89,10 +89,7 @@ TfrmLogon::TfrmLogon(QWidget *parent)
 
 void TfrmLogon::readTexts()
 {
-    const InterfaceTexts texts;
-    const auto logon = [&texts](const char *key, const char *def) {
-        return texts.text(QStringLiteral("LOGON"), QLatin1String(key), QLatin1String(def));
-    };
+    const InterfaceTexts logon = InterfaceTexts::section("LOGON");
     setWindowTitle(logon("Title", "Logon") + QStringLiteral("   ")
                    + QLocale::languageToString(QLocale::system().language()));
     Label1->setText(logon("Code", "Code"));
@@ -103,7 +100,7 @@ void TfrmLogon::readTexts()
     cmdEntry->setText(logon("Entry", "OK"));
     cmdExit->setText(logon("Exit", "Exit") + QStringLiteral(" [&X]"));
     cmdExit->setShortcut(QKeySequence(Qt::Key_Escape));
-    m_texts = ReadLogonTexts(texts);
+    m_texts = ReadLogonTexts();
 
     LoadSharedTexts();
     ApplyFontSettings(this);

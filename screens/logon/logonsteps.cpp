@@ -2,6 +2,7 @@
 
 #include "core/operatorport.h"
 #include "core/state.h"
+#include "core/texts.h"
 #include "store/dbfailure.h"
 #include "store/operators.h"
 #include "store/passwords.h"
@@ -28,11 +29,9 @@ void upgradeToHash(const QString &code, const QString &typed)
 
 } // namespace
 
-TLogonTexts ReadLogonTexts(const InterfaceTexts &texts)
+TLogonTexts ReadLogonTexts()
 {
-    const auto logon = [&texts](const char *key, const char *def) {
-        return texts.text(QStringLiteral("LOGON"), QLatin1String(key), QLatin1String(def));
-    };
+    const InterfaceTexts logon = InterfaceTexts::section("LOGON");
     TLogonTexts t;
     t.errMiMa = logon("errMiMa", "Password Error, Please try again");
     t.msgSelectGongHao = logon("msgSelectGongHao", "Please Select Your Code");

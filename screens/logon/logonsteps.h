@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/texts.h"
-
 #include <QString>
 #include <QStringList>
 
@@ -20,7 +18,7 @@ struct TLogonTexts {
     QString InputNewMiMa2;
     QString msgHelp;
 };
-TLogonTexts ReadLogonTexts(const InterfaceTexts &texts);
+TLogonTexts ReadLogonTexts();
 
 // The longest password an operator may type.
 inline constexpr int kMaxPasswordLength = 20;

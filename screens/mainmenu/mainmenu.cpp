@@ -28,20 +28,15 @@ constexpr int kRecommendedWidth = 1024;
 constexpr int kRecommendedHeight = 768;
 constexpr int kHelpTextCount = 13;
 
-QString mainText(const InterfaceTexts &texts, const char *key, const char *def)
-{
-    return texts.text(QStringLiteral("MAIN"), QLatin1String(key), QLatin1String(def));
-}
-
 // The HELP texts of Interface.txt, read afresh at each F1; a missing key is an
 // empty text.
 QString helpNote()
 {
-    const InterfaceTexts texts;
+    const InterfaceTexts help = InterfaceTexts::section("HELP");
     QString note;
     for (int i = 1; i <= kHelpTextCount; ++i) {
         note += i == 1 ? QStringLiteral("\n") : QStringLiteral("\n\n");
-        note += texts.text(QStringLiteral("HELP"), QStringLiteral("SoundMsg%1").arg(i), QString());
+        note += help.text(QStringLiteral("SoundMsg%1").arg(i), QString());
     }
     return note;
 }
@@ -133,29 +128,28 @@ TfrmMain::TfrmMain(QWidget *logonScreen, QWidget *parent)
 
 void TfrmMain::FormCreate()
 {
-    const InterfaceTexts texts;
-    setWindowTitle(mainText(texts, "Title", "Zumerak Management System"));
-    Label2->setText(mainText(texts, "Version", "Version") + u':');
-    Label3->setText(mainText(texts, "Operator", "Operator") + u':');
-    Label6->setText(mainText(texts, "Screen", "The recommended screen resolution is 1024 x 768 pixels."));
-    cmdReceiption->setText(mainText(texts, "Receiption", "Receiption"));
-    cmdReceiption->setToolTip(mainText(texts, "Receiption_Hint", "Guest Management"));
-    cmdRoomsDefination->setText(mainText(texts, "RoomsDefination", "Building Management"));
-    cmdRoomsDefination->setToolTip(
-        mainText(texts, "RoomsDefination_Hint", "Manage building and guestroom information"));
-    cmdLocksConfiguration->setText(mainText(texts, "LocksConfiguration", "Door Lock Configuration"));
-    cmdLocksConfiguration->setToolTip(mainText(texts, "LocksConfiguration_Hint", "Set up door lock system"));
-    cmdKeysForStaff->setText(mainText(texts, "KeysForStaff", "Card Key for Staffs"));
-    cmdKeysForStaff->setToolTip(mainText(texts, "KeysForStaff_Hint", "Issue cards for staff"));
-    cmdSystemMaintenance->setText(mainText(texts, "SystemMaintenance", "System Parameter Management"));
-    cmdSystemMaintenance->setToolTip(mainText(texts, "SystemMaintenance_Hint",
-                                              "Set default check-out time/Create User Name, and etc."));
-    cmdReports->setText(mainText(texts, "Reports", "Report"));
-    cmdReports->setToolTip(mainText(texts, "Reports_Hint", "Report & Record"));
-    cmdExit->setText(mainText(texts, "Exit", "Exit") + QStringLiteral("[&X]"));
-    cmdExit->setToolTip(mainText(texts, "Exit_Hint", "Return to Logon"));
+    const InterfaceTexts main = InterfaceTexts::section("MAIN");
+    setWindowTitle(main("Title", "Zumerak Management System"));
+    Label2->setText(main("Version", "Version") + u':');
+    Label3->setText(main("Operator", "Operator") + u':');
+    Label6->setText(main("Screen", "The recommended screen resolution is 1024 x 768 pixels."));
+    cmdReceiption->setText(main("Receiption", "Receiption"));
+    cmdReceiption->setToolTip(main("Receiption_Hint", "Guest Management"));
+    cmdRoomsDefination->setText(main("RoomsDefination", "Building Management"));
+    cmdRoomsDefination->setToolTip(main("RoomsDefination_Hint", "Manage building and guestroom information"));
+    cmdLocksConfiguration->setText(main("LocksConfiguration", "Door Lock Configuration"));
+    cmdLocksConfiguration->setToolTip(main("LocksConfiguration_Hint", "Set up door lock system"));
+    cmdKeysForStaff->setText(main("KeysForStaff", "Card Key for Staffs"));
+    cmdKeysForStaff->setToolTip(main("KeysForStaff_Hint", "Issue cards for staff"));
+    cmdSystemMaintenance->setText(main("SystemMaintenance", "System Parameter Management"));
+    cmdSystemMaintenance->setToolTip(main("SystemMaintenance_Hint",
+                                          "Set default check-out time/Create User Name, and etc."));
+    cmdReports->setText(main("Reports", "Report"));
+    cmdReports->setToolTip(main("Reports_Hint", "Report & Record"));
+    cmdExit->setText(main("Exit", "Exit") + QStringLiteral("[&X]"));
+    cmdExit->setToolTip(main("Exit_Hint", "Return to Logon"));
     cmdExit->setShortcut(QKeySequence(Qt::Key_Escape));
-    cmdAbout->setToolTip(mainText(texts, "About_Hint", "About..."));
+    cmdAbout->setToolTip(main("About_Hint", "About..."));
     ApplyFontSettings(this);
 }
 

@@ -4,15 +4,9 @@
 
 TMaintenanceTexts ReadMaintenanceTexts()
 {
-    const InterfaceTexts texts;
-    const auto in = [&texts](const char *section) {
-        return [&texts, section](const char *key, const char *def) {
-            return texts.text(QLatin1String(section), QLatin1String(key), QString::fromUtf8(def));
-        };
-    };
-    const auto frame = in("SYSTEMMAINTENANCE");
-    const auto options = in("OPTIONS");
-    const auto operators = in("OPERATORMANAGEMENT");
+    const InterfaceTexts frame = InterfaceTexts::section("SYSTEMMAINTENANCE");
+    const InterfaceTexts options = InterfaceTexts::section("OPTIONS");
+    const InterfaceTexts operators = InterfaceTexts::section("OPERATORMANAGEMENT");
     const auto prompt = [&operators](const char *key, const char *def) { return operators(key, def) + u'\n'; };
 
     TMaintenanceTexts t;

@@ -149,7 +149,7 @@ TfrmRoomsDefination::TfrmRoomsDefination(QWidget *parent)
 
 void TfrmRoomsDefination::FormCreate()
 {
-    m_texts = RoomsDefinationTexts::load();
+    m_texts = ReadRoomsDefinationTexts();
     const RoomsDefinationTexts &t = m_texts;
     if (m_picker) {
         setWindowTitle(t.Title2);

@@ -2,12 +2,9 @@
 
 #include "core/texts.h"
 
-RoomsDefinationTexts RoomsDefinationTexts::load()
+RoomsDefinationTexts ReadRoomsDefinationTexts()
 {
-    const InterfaceTexts texts;
-    const auto t = [&texts](const char *key, const char *def) {
-        return texts.text(QStringLiteral("ROOMSDEFINATION"), QLatin1String(key), QString::fromUtf8(def));
-    };
+    const InterfaceTexts t = InterfaceTexts::section("ROOMSDEFINATION");
     RoomsDefinationTexts r;
     r.Title1 = t("Title1", "Rooms Defination");
     r.Title2 = t("Title2", "Search Lock No.");

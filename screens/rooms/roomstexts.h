@@ -15,6 +15,6 @@ struct RoomsDefinationTexts {
     QString InputBldNo, InputBldName, InputFlrNo, InputRomID, InputRomID2, InputRoomNo;
     QString InputType, InputPrice, InputMaxCardNum;
     QString ErrInputBldNo, ErrAddBld, ErrAddRoom, ErrModiRoom;
-
-    static RoomsDefinationTexts load();
 };
+
+RoomsDefinationTexts ReadRoomsDefinationTexts();

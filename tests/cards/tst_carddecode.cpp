@@ -1,15 +1,11 @@
 #include "cards/carddecode.h"
-#include "core/settings.h"
-#include "core/sharedtexts.h"
 #include "core/state.h"
-#include "support/scriptedport.h"
-#include "support/testdatabase.h"
-#include "support/workfolder.h"
+#include "support/roomrows.h"
+#include "support/testworld.h"
 
 #include <QTest>
 
 #include <cstring>
-#include <memory>
 
 // Decoding read buffers the way cards of this and other hotels carry them.
 class TestCardDecode : public QObject {
@@ -21,8 +17,7 @@ private slots:
     void decodes();
 
 private:
-    std::unique_ptr<WorkFolder> m_folder;
-    std::unique_ptr<ScriptedPort> m_port;
+    std::optional<TestWorld> m_world;
 };
 
 namespace {
@@ -41,28 +36,14 @@ QDateTime at(int year, int month, int day, int hour, int minute)
 
 void TestCardDecode::init()
 {
-    m_folder = std::make_unique<WorkFolder>();
-    m_port = std::make_unique<ScriptedPort>();
-    ResetState();
-    LoadSettings();
-    LoadSharedTexts();
-    QString error;
-    QVERIFY2(MakeDeliveredDatabase(Engine::SQLite, &error), qPrintable(error));
-    TRoomInfo room;
-    room.BldNo = 1;
-    room.FlrNo = 2;
-    room.RomID = 3;
-    room.RoomNo = QStringLiteral("101");
-    room.BldRoomNo = QStringLiteral("1-101");
-    room.LockNo = QStringLiteral("001002003");
-    aryRoom = {room};
+    m_world.emplace(WorldOptions{.database = Engine::SQLite});
+    aryRoom = {RoomRow(1, 2, 3, QStringLiteral("101"))};
     lenAryRoom = 1;
 }
 
 void TestCardDecode::cleanup()
 {
-    m_port.reset();
-    m_folder.reset();
+    m_world.reset();
 }
 
 void TestCardDecode::decodes_data()
@@ -115,11 +96,11 @@ void TestCardDecode::decodes()
     QFETCH(bool, decoded);
     std::strncpy(bufCard, buffer.toLatin1().constData(), kCardBufferSize - 1);
     QCOMPARE(DecodeCard(), decoded);
-    QCOMPARE(m_port->captions(), captions);
+    QCOMPARE(m_world->port.captions(), captions);
     if (!firstText.isEmpty())
-        QCOMPARE(m_port->boxes()[0].text, firstText);
+        QCOMPARE(m_world->port.boxes()[0].text, firstText);
     if (firstText.isEmpty() && captions.contains(QStringLiteral("E0042")))
-        QVERIFY(m_port->boxes()[0].text.contains(QStringLiteral("\n\n%1\n").arg(buffer.indexOf(u'G') + 1)));
+        QVERIFY(m_world->port.boxes()[0].text.contains(QStringLiteral("\n\n%1\n").arg(buffer.indexOf(u'G') + 1)));
     if (!decoded)
         return;
     QTEST(curCard.iType, "kind");

@@ -5,16 +5,11 @@
 #include "core/settings.h"
 #include "core/sharedtexts.h"
 #include "core/state.h"
-#include "support/encodersimtool.h"
-#include "support/fakeclock.h"
-#include "support/scriptedport.h"
-#include "support/testdatabase.h"
-#include "support/workfolder.h"
+#include "support/roomrows.h"
+#include "support/testworld.h"
 
 #include <QDir>
 #include <QTest>
-
-#include <memory>
 
 // Issuing every kind of card on the simulated encoder, and every way an issue fails.
 class TestCardWrite : public QObject {
@@ -37,13 +32,10 @@ private:
     bool open(Engine engine, const QString &mode = QStringLiteral("kestul"));
     void prepare(int kind);
     int registered() const { return SqlScalar(QStringLiteral("SELECT COUNT(*) FROM CardInfo")).toInt(); }
-    QString cardOnEncoder() { return m_encoder->sim(QStringLiteral("show")); }
-    QString backupFile() const { return m_folder->file(QStringLiteral("bak/Zumerak261210.MDB")); }
+    QString cardOnEncoder() { return m_world->encoder->sim(QStringLiteral("show")); }
+    QString backupFile() const { return m_world->folder.file(QStringLiteral("bak/Zumerak261210.MDB")); }
 
-    std::unique_ptr<WorkFolder> m_folder;
-    std::unique_ptr<SimulatedEncoder> m_encoder;
-    std::unique_ptr<ScriptedPort> m_port;
-    std::unique_ptr<FakeClock> m_clock;
+    std::optional<TestWorld> m_world;
 };
 
 namespace {
@@ -54,15 +46,9 @@ const QDateTime kNow(QDate(2026, 12, 10), QTime(10, 0));
 
 void TestCardWrite::init()
 {
-    m_folder = std::make_unique<WorkFolder>();
-    m_encoder = std::make_unique<SimulatedEncoder>();
-    m_port = std::make_unique<ScriptedPort>();
-    m_clock = std::make_unique<FakeClock>(kNow);
-    ResetState();
-    LoadSettings();
-    LoadSharedTexts();
-    settings.EncoderLibrary = SimulatedEncoder::library();
-    settings.DBBakPath = m_folder->file(QStringLiteral("bak"));
+    m_world.emplace(WorldOptions{.encoder = true, .clock = true});
+    m_world->clock->set(kNow);
+    settings.DBBakPath = m_world->folder.file(QStringLiteral("bak"));
     settings.GuestLLock = 1;
     settings.BaoJing = 0x5A;
     settings.TiShi = 0x3C;
@@ -71,31 +57,18 @@ void TestCardWrite::init()
 
 void TestCardWrite::cleanup()
 {
-    Encoder::Unload();
-    m_clock.reset();
-    m_port.reset();
-    m_encoder.reset();
-    m_folder.reset();
+    m_world.reset();
 }
 
 bool TestCardWrite::open(Engine engine, const QString &mode)
 {
-    QString error;
-    if (!MakeDeliveredDatabase(engine, &error)) {
-        qWarning("%s", qPrintable(error));
+    if (!m_world->deliverDatabase(engine))
         return false;
-    }
-    m_encoder->sim(QStringLiteral("mode ") + mode);
-    m_encoder->sim(QStringLiteral("blank"));
+    m_world->encoder->sim(QStringLiteral("mode ") + mode);
+    m_world->encoder->sim(QStringLiteral("blank"));
     OpenEncoder();
     Encoder::IniCard(EncoderMode, 2, ReaderInfo);
-    TRoomInfo room;
-    room.BldNo = 1;
-    room.FlrNo = 2;
-    room.RomID = 3;
-    room.RoomNo = QStringLiteral("101");
-    room.BldRoomNo = QStringLiteral("1-101");
-    room.LockNo = QStringLiteral("001002003");
+    TRoomInfo room = RoomRow(1, 2, 3, QStringLiteral("101"));
     room.Dai = 9;
     aryRoom = {room};
     lenAryRoom = 1;
@@ -138,14 +111,14 @@ void TestCardWrite::roundTrip()
     prepare(kind);
     const TCardInfo prepared = curCard;
     QVERIFY(WriteCardOnEncoder());
-    QCOMPARE(m_port->captions(), QStringList());
-    QCOMPARE(m_clock->waits(), (QList<int>{200, 800, 200}));
+    QCOMPARE(m_world->port.captions(), QStringList());
+    QCOMPARE(m_world->clock->waits(), (QList<int>{200, 800, 200}));
     const QString cardId = curCard.CardID;
     QCOMPARE(cardId, QString::asprintf("%X%X", kind, CardCounter) + cardId.mid(2));
 
     curCard = TCardInfo();
     QVERIFY(DecodeCard());
-    QCOMPARE(m_port->captions(), QStringList());
+    QCOMPARE(m_world->port.captions(), QStringList());
     QCOMPARE(curCard.CardID, cardId);
     QCOMPARE(curCard.iType, kind);
     QCOMPARE(curCard.Dai, kind == 6 ? 9 : 5);
@@ -202,20 +175,20 @@ void TestCardWrite::failures()
     QFETCH(int, counter);
     QFETCH(bool, blankAfter);
     QVERIFY(open(Engine::SQLite));
-    m_encoder->sim(device);
+    m_world->encoder->sim(device);
     if (dropRegister)
         QVERIFY(SqlExec(QStringLiteral("DROP TABLE CardInfo")));
     prepare(kind);
     CardCounter = 15;
     QVERIFY(!WriteCardOnEncoder());
-    QCOMPARE(m_port->captions(), captions);
+    QCOMPARE(m_world->port.captions(), captions);
     QCOMPARE(CardCounter, counter);
-    m_encoder->sim(QStringLiteral("put 5A000001"));
+    m_world->encoder->sim(QStringLiteral("put 5A000001"));
     QCOMPARE(cardOnEncoder().contains(QStringLiteral("\nblank\n")), blankAfter);
     if (!dropRegister)
         QCOMPARE(registered(), 0);
     if (device == QLatin1String("fail readback"))
-        QVERIFY(m_port->boxes()[0].text.contains(QStringLiteral("\n\nW: ") + BufWriteText() + QStringLiteral("\nR: ")));
+        QVERIFY(m_world->port.boxes()[0].text.contains(QStringLiteral("\n\nW: ") + BufWriteText() + QStringLiteral("\nR: ")));
 }
 
 void TestCardWrite::checkBlank_data()
@@ -244,10 +217,10 @@ void TestCardWrite::checkBlank()
         QVERIFY(WriteCardOnEncoder());
     }
     settings.CheckBlank = checkBlank;
-    m_port->answer(answer);
+    m_world->port.answer(answer);
     prepare(11);
     QCOMPARE(WriteCardOnEncoder(), written);
-    QCOMPARE(m_port->captions(), captions);
+    QCOMPARE(m_world->port.captions(), captions);
     QCOMPARE(registered(), (blank ? 0 : 1) + (written ? 1 : 0));
 }
 
@@ -255,7 +228,7 @@ void TestCardWrite::backupOncePerDay()
 {
     QVERIFY(open(Engine::SQLite));
     prepare(11);
-    m_encoder->sim(QStringLiteral("fail write 9"));
+    m_world->encoder->sim(QStringLiteral("fail write 9"));
     QVERIFY(!WriteCardOnEncoder());
     QVERIFY(QFile::exists(backupFile()));
     QVERIFY(QFile::remove(backupFile()));
@@ -267,26 +240,26 @@ void TestCardWrite::backupOncePerDay()
     QVERIFY(WriteCardOnEncoder());
     QVERIFY(!QFile::exists(backupFile()));
 
-    m_clock->set(kNow.addDays(1));
-    m_encoder->sim(QStringLiteral("blank"));
+    m_world->clock->set(kNow.addDays(1));
+    m_world->encoder->sim(QStringLiteral("blank"));
     QVERIFY(WriteCardOnEncoder());
-    QVERIFY(QFile::exists(m_folder->file(QStringLiteral("bak/Zumerak261211.MDB"))));
+    QVERIFY(QFile::exists(m_world->folder.file(QStringLiteral("bak/Zumerak261211.MDB"))));
 }
 
 void TestCardWrite::backupFolderCannotBeCreated()
 {
     QVERIFY(open(Engine::SQLite));
-    m_folder->write(QStringLiteral("file"), "not a folder");
-    settings.DBBakPath = m_folder->file(QStringLiteral("file/bak"));
+    m_world->folder.write(QStringLiteral("file"), "not a folder");
+    settings.DBBakPath = m_world->folder.file(QStringLiteral("file/bak"));
     prepare(11);
     CardCounter = 4;
     QVERIFY(!WriteCardOnEncoder());
-    QCOMPARE(m_port->captions(), QStringList{"E0060"});
-    QCOMPARE(m_port->boxes()[0].text, "System Error---E0060\n\nCannot Create " + settings.DBBakPath);
+    QCOMPARE(m_world->port.captions(), QStringList{"E0060"});
+    QCOMPARE(m_world->port.boxes()[0].text, "System Error---E0060\n\nCannot Create " + settings.DBBakPath);
     QCOMPARE(CardCounter, 4);
     QVERIFY(cardOnEncoder().contains(QStringLiteral("\nblank\n")));
     QVERIFY(WriteCardOnEncoder());
-    QCOMPARE(m_port->captions(), QStringList{"E0060"});
+    QCOMPARE(m_world->port.captions(), QStringList{"E0060"});
 }
 
 void TestCardWrite::expiryCap_data()
@@ -304,7 +277,7 @@ void TestCardWrite::expiryCap()
     QFETCH(QDateTime, now);
     QFETCH(QDateTime, written);
     QVERIFY(open(Engine::SQLite));
-    m_clock->set(now);
+    m_world->clock->set(now);
     prepare(11);
     curCard.EndTime = QDateTime(QDate(2031, 6, 1), QTime(12, 0));
     // The simulated cards hold no time after 2029, so the write itself is refused.

@@ -3,23 +3,19 @@
 #include "core/settings.h"
 #include "core/sharedtexts.h"
 #include "core/state.h"
-#include "support/encodersimtool.h"
-#include "support/fakeclock.h"
-#include "support/scriptedport.h"
-#include "support/workfolder.h"
+#include "support/testworld.h"
 
 #include <QTest>
 
 #include <cstring>
-#include <memory>
 
 // Opening the encoder and reading the card on it, through the library binding
 // on the simulated encoder.
 class TestEncoder : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init() { m_world.emplace(WorldOptions{.encoder = true, .clock = true}); }
+    void cleanup() { m_world.reset(); }
     void openEncoder_data();
     void openEncoder();
     void checkEncoderNeedsModeAndReaderInfo_data();
@@ -29,10 +25,7 @@ private slots:
     void dllVersionSaysSimulator();
 
 private:
-    std::unique_ptr<WorkFolder> m_folder;
-    std::unique_ptr<SimulatedEncoder> m_encoder;
-    std::unique_ptr<ScriptedPort> m_port;
-    std::unique_ptr<FakeClock> m_clock;
+    std::optional<TestWorld> m_world;
 };
 
 namespace {
@@ -44,27 +37,6 @@ void setReaderInfo(const char *text)
 }
 
 } // namespace
-
-void TestEncoder::init()
-{
-    m_folder = std::make_unique<WorkFolder>();
-    m_encoder = std::make_unique<SimulatedEncoder>();
-    m_port = std::make_unique<ScriptedPort>();
-    m_clock = std::make_unique<FakeClock>();
-    ResetState();
-    LoadSettings();
-    LoadSharedTexts();
-    settings.EncoderLibrary = SimulatedEncoder::library();
-}
-
-void TestEncoder::cleanup()
-{
-    Encoder::Unload();
-    m_clock.reset();
-    m_port.reset();
-    m_encoder.reset();
-    m_folder.reset();
-}
 
 void TestEncoder::openEncoder_data()
 {
@@ -88,17 +60,17 @@ void TestEncoder::openEncoder()
     QFETCH(int, mode);
     QFETCH(QString, error);
     settings.EncoderLibrary = library;
-    m_encoder->sim(device);
+    m_world->encoder->sim(device);
     EncoderMode = 5;
     OpenEncoder();
     QCOMPARE(EncoderMode, mode);
     if (error.isEmpty()) {
-        QVERIFY(m_port->boxes().isEmpty());
+        QVERIFY(m_world->port.boxes().isEmpty());
         return;
     }
-    QCOMPARE(m_port->captions(), QStringList{"E0029"});
-    QCOMPARE(m_port->boxes()[0].icon, BoxIcon::Error);
-    QCOMPARE(m_port->boxes()[0].text, Common.ErrOpenUSB + error);
+    QCOMPARE(m_world->port.captions(), QStringList{"E0029"});
+    QCOMPARE(m_world->port.boxes()[0].icon, BoxIcon::Error);
+    QCOMPARE(m_world->port.boxes()[0].text, Common.ErrOpenUSB + error);
 }
 
 void TestEncoder::checkEncoderNeedsModeAndReaderInfo_data()
@@ -120,12 +92,12 @@ void TestEncoder::checkEncoderNeedsModeAndReaderInfo()
     QFETCH(bool, usable);
     EncoderMode = mode;
     setReaderInfo(info.constData());
-    m_encoder->sim(QStringLiteral("blank"));
+    m_world->encoder->sim(QStringLiteral("blank"));
     QCOMPARE(CheckEncoder(), usable);
-    QCOMPARE(m_port->captions(), usable ? QStringList() : QStringList{"E0030"});
+    QCOMPARE(m_world->port.captions(), usable ? QStringList() : QStringList{"E0030"});
     // A failed check reads nothing: the library is not called.
     QCOMPARE(ReadCardOnEncoder(), usable);
-    QCOMPARE(m_clock->waits(), usable ? QList<int>{200} : QList<int>());
+    QCOMPARE(m_world->clock->waits(), usable ? QList<int>{200} : QList<int>());
     QCOMPARE(curCard.CardID, usable ? QStringLiteral("FFFFFFFF") : QString());
 }
 
@@ -147,21 +119,21 @@ void TestEncoder::readCardOnEncoder()
     QFETCH(QString, device);
     QFETCH(QString, caption);
     QFETCH(QString, text);
-    m_encoder->sim(QStringLiteral("blank"));
-    m_encoder->sim(device);
+    m_world->encoder->sim(QStringLiteral("blank"));
+    m_world->encoder->sim(device);
     EncoderMode = 1;
     setReaderInfo("5501005137");
     QCOMPARE(ReadCardOnEncoder(), caption.isEmpty());
-    QCOMPARE(m_clock->waits(), QList<int>{200});
+    QCOMPARE(m_world->clock->waits(), QList<int>{200});
     if (caption.isEmpty()) {
-        QVERIFY(m_port->boxes().isEmpty());
+        QVERIFY(m_world->port.boxes().isEmpty());
         QCOMPARE(curCard.CardID, QStringLiteral("FFFFFFFF"));
         QCOMPARE(BufCardText().size(), 72);
         return;
     }
-    QCOMPARE(m_port->captions(), QStringList{caption});
-    QCOMPARE(m_port->boxes()[0].icon, caption.startsWith(u'E') ? BoxIcon::Error : BoxIcon::Warning);
-    QCOMPARE(m_port->boxes()[0].text, text);
+    QCOMPARE(m_world->port.captions(), QStringList{caption});
+    QCOMPARE(m_world->port.boxes()[0].icon, caption.startsWith(u'E') ? BoxIcon::Error : BoxIcon::Warning);
+    QCOMPARE(m_world->port.boxes()[0].text, text);
     QCOMPARE(curCard.CardID, QString());
 }
 

@@ -1,7 +1,6 @@
 #include "core/currency.h"
 #include "store/connection.h"
-#include "support/testdatabase.h"
-#include "support/workfolder.h"
+#include "support/testworld.h"
 
 #include <QSqlQuery>
 #include <QTest>
@@ -51,9 +50,8 @@ void TestCurrency::sumsExactlyThroughTheDatabase()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    WorkFolder folder;
-    QString error;
-    QVERIFY2(MakeDeliveredDatabase(engine, &error), qPrintable(error));
+    TestWorld world;
+    QVERIFY(world.deliverDatabase(engine));
     QSqlQuery insert(Db());
     QVERIFY(insert.prepare("INSERT INTO GuestInfo (ID, Price, YaJin) VALUES (:a, :b, :c)"));
     Currency total;

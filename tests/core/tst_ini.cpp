@@ -1,5 +1,5 @@
 #include "core/ini.h"
-#include "support/workfolder.h"
+#include "support/testworld.h"
 
 #include <QFile>
 #include <QTest>
@@ -44,26 +44,26 @@ void TestIni::readsLikeTheProfileFunctions()
     QFETCH(QString, section);
     QFETCH(QString, key);
     QFETCH(QString, expected);
-    WorkFolder folder;
-    folder.write("x.ini", content);
-    QCOMPARE(IniFile(folder.file("x.ini")).readString(section, key, "def"), expected);
+    TestWorld world;
+    world.folder.write("x.ini", content);
+    QCOMPARE(IniFile(world.folder.file("x.ini")).readString(section, key, "def"), expected);
 }
 
 void TestIni::missingFileGivesDefaults()
 {
-    WorkFolder folder;
-    const IniFile ini(folder.file("none.ini"));
+    TestWorld world;
+    const IniFile ini(world.folder.file("none.ini"));
     QCOMPARE(ini.readString("S", "K", "def"), QString("def"));
     QCOMPARE(ini.readInteger("S", "K", 7), 7);
 }
 
 void TestIni::writeKeepsEveryOtherLine()
 {
-    WorkFolder folder;
-    folder.write("x.ini", "; hotel settings\r\n[SYSTEM]\r\nHotelName = Old\r\nTIP=1.2.3.4\r\n\r\n[FONT]\r\nSize=12\r\n");
-    IniFile ini(folder.file("x.ini"));
+    TestWorld world;
+    world.folder.write("x.ini", "; hotel settings\r\n[SYSTEM]\r\nHotelName = Old\r\nTIP=1.2.3.4\r\n\r\n[FONT]\r\nSize=12\r\n");
+    IniFile ini(world.folder.file("x.ini"));
     QVERIFY(ini.writeString("system", "hotelname", "New, \"quoted\""));
-    QFile file(folder.file("x.ini"));
+    QFile file(world.folder.file("x.ini"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("; hotel settings\r\n[SYSTEM]\r\nHotelName=New, \"quoted\"\r\nTIP=1.2.3.4\r\n\r\n"
                                         "[FONT]\r\nSize=12\r\n"));
@@ -71,15 +71,15 @@ void TestIni::writeKeepsEveryOtherLine()
 
 void TestIni::writeAddsKeyAndSection()
 {
-    WorkFolder folder;
-    folder.write("x.ini", "[SYSTEM]\nTIP=a\n\n[FONT]\nSize=12\n");
-    IniFile ini(folder.file("x.ini"));
+    TestWorld world;
+    world.folder.write("x.ini", "[SYSTEM]\nTIP=a\n\n[FONT]\nSize=12\n");
+    IniFile ini(world.folder.file("x.ini"));
     QVERIFY(ini.writeString("SYSTEM", "TUIP", "sa"));
     QVERIFY(ini.writeInteger("READONLY", "CheckBlank", 1));
-    QFile file(folder.file("x.ini"));
+    QFile file(world.folder.file("x.ini"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("[SYSTEM]\nTIP=a\nTUIP=sa\n\n[FONT]\nSize=12\n\n[READONLY]\nCheckBlank=1\n"));
-    const IniFile reread(folder.file("x.ini"));
+    const IniFile reread(world.folder.file("x.ini"));
     QCOMPARE(reread.readString("SYSTEM", "TUIP", ""), QString("sa"));
     QCOMPARE(reread.readInteger("READONLY", "CheckBlank", 0), 1);
 }

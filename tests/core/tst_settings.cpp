@@ -1,8 +1,6 @@
 #include "core/settings.h"
 #include "core/state.h"
-#include "support/fakeclock.h"
-#include "support/scriptedport.h"
-#include "support/workfolder.h"
+#include "support/testworld.h"
 
 #include <QDir>
 #include <QStringEncoder>
@@ -13,7 +11,6 @@
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
-    void init() { ResetState(); BuildFlag = BuildKind::File; }
     void defaultsWithoutSystemIni();
     void valuesFromTheFile_data();
     void valuesFromTheFile();
@@ -27,10 +24,8 @@ private slots:
 
 void TestSettings::defaultsWithoutSystemIni()
 {
-    WorkFolder folder;
-    ScriptedPort port;
-    LoadSettings();
-    QVERIFY(port.boxes().isEmpty());
+    TestWorld world;
+    QVERIFY(world.port.boxes().isEmpty());
     QCOMPARE(settings.CheckBlank, 0);
     QCOMPARE(settings.ClrPrice, 0);
     QCOMPARE(settings.DBBakPath, QDir::currentPath() + "/Kestul_DBBak");
@@ -74,22 +69,17 @@ void TestSettings::valuesFromTheFile()
     QFETCH(QByteArray, line);
     QFETCH(QString, setting);
     QFETCH(QString, expected);
-    WorkFolder folder;
-    folder.write("System.ini", line + "\n");
-    ScriptedPort port;
-    LoadSettings();
+    TestWorld world({.systemIni = line + "\n"});
     const QStringList lines = SettingsLines();
     const auto found = std::find_if(lines.begin(), lines.end(), [&](const QString &l) { return l.startsWith(setting); });
     QVERIFY(found != lines.end());
     QCOMPARE(*found, setting + expected);
-    QVERIFY(port.boxes().isEmpty());
+    QVERIFY(world.port.boxes().isEmpty());
 }
 
 void TestSettings::pathsFollowTheCurrentDirectory()
 {
-    WorkFolder folder;
-    folder.write("System.ini", "[SYSTEM]\nHotelName=Here\nSkin=Night.qss\n");
-    LoadSettings();
+    TestWorld world({.systemIni = "[SYSTEM]\nHotelName=Here\nSkin=Night.qss\n"});
     const QString work = QDir::currentPath() + "/";
     QCOMPARE(settings.WorkPath, work);
     QCOMPARE(settings.DBFile, work + "Zumerak.MDB");
@@ -101,6 +91,7 @@ void TestSettings::pathsFollowTheCurrentDirectory()
 
 void TestSettings::rootFolderGetsNoSecondSeparator()
 {
+    TestWorld world;
     const QString previous = QDir::currentPath();
     QDir::setCurrent("/");
     LoadSettings();
@@ -111,8 +102,7 @@ void TestSettings::rootFolderGetsNoSecondSeparator()
 
 void TestSettings::versionTextFollowsTheBuild()
 {
-    WorkFolder folder;
-    LoadSettings();
+    TestWorld world;
     QCOMPARE(settings.VersionText, QString("HODRA-Q7.27"));
     BuildFlag = BuildKind::Server;
     LoadSettings();
@@ -121,8 +111,8 @@ void TestSettings::versionTextFollowsTheBuild()
 
 void TestSettings::seedsCardCounterAndClearsReaderInfo()
 {
-    WorkFolder folder;
-    FakeClock clock(QDateTime(QDate(2026, 12, 10), QTime(9, 30, 47)));
+    TestWorld world({.clock = true});
+    world.clock->set(QDateTime(QDate(2026, 12, 10), QTime(9, 30, 47)));
     qstrcpy(ReaderInfo, "55xxxx5137");
     LoadSettings();
     QCOMPARE(CardCounter, 47 & 15);
@@ -132,28 +122,26 @@ void TestSettings::seedsCardCounterAndClearsReaderInfo()
 
 void TestSettings::hotelNameInTheCodePageOfCharSet()
 {
-    WorkFolder folder;
     const QString name = QString::fromUtf8("紫檀酒店");
     QStringEncoder gbk("GBK");
     QVERIFY(gbk.isValid());
-    folder.write("System.ini", "[SYSTEM]\nHotelName=" + QByteArray(gbk.encode(name)) + "\n[FONT]\nCharSet=134\n");
-    LoadSettings();
+    TestWorld world({.systemIni = "[SYSTEM]\nHotelName=" + QByteArray(gbk.encode(name)) + "\n[FONT]\nCharSet=134\n"});
     QCOMPARE(settings.HotelName, name);
 }
 
 void TestSettings::unknownWorkingFolderShowsE0059()
 {
+    TestWorld world;
     const QString previous = QDir::currentPath();
     {
         QTemporaryDir gone;
         QDir::setCurrent(gone.path());
     }
-    ScriptedPort port;
     LoadSettings();
     QDir::setCurrent(previous);
-    QCOMPARE(port.captions(), QStringList{"E0059"});
-    QVERIFY(port.boxes().first().text.startsWith("System Error---E0059\n\n"));
-    QCOMPARE(port.boxes().first().icon, BoxIcon::Error);
+    QCOMPARE(world.port.captions(), QStringList{"E0059"});
+    QVERIFY(world.port.boxes().first().text.startsWith("System Error---E0059\n\n"));
+    QCOMPARE(world.port.boxes().first().icon, BoxIcon::Error);
     // Read before the failure: kept; not reached: the initial state, not the defaults.
     QCOMPARE(settings.VersionText, QString("HODRA-Q7.27"));
     QCOMPARE(settings.dlsCoID, 0);

@@ -1,7 +1,6 @@
-#include "core/settings.h"
 #include "core/sharedtexts.h"
 #include "core/texts.h"
-#include "support/workfolder.h"
+#include "support/testworld.h"
 
 #include <QStringEncoder>
 #include <QTest>
@@ -12,15 +11,14 @@ private slots:
     void defaultsWithoutInterfaceTxt();
     void keysReplaceDefaults();
     void cardTypeNamesCutTo50();
+    void defaultsAreUtf8SourceText();
     void decodedWithTheCodePageOfCharSet_data();
     void decodedWithTheCodePageOfCharSet();
 };
 
 void TestTexts::defaultsWithoutInterfaceTxt()
 {
-    WorkFolder folder;
-    LoadSettings();
-    LoadSharedTexts();
+    TestWorld world;
     QCOMPARE(Common.RoomStatus_VC, QString("Vacant"));
     QCOMPARE(Common.RoomStatus_OC_Team, QString("Guest Group"));
     QCOMPARE(Common.sShiDuan, QString("Operation Time: "));
@@ -34,25 +32,25 @@ void TestTexts::defaultsWithoutInterfaceTxt()
 
 void TestTexts::keysReplaceDefaults()
 {
-    WorkFolder folder;
-    folder.write("Interface.txt", "[COMMON]\nRoomStatus_VC=\nmsgNoCard=Karte auflegen\n"
-                                  "[LOCKCONFIGURATION]\nSetAllGroups=Alle Gruppen\n");
-    LoadSettings();
-    LoadSharedTexts();
+    TestWorld world({.interfaceTxt = "[COMMON]\nRoomStatus_VC=\nmsgNoCard=Karte auflegen\n"
+                                     "[LOCKCONFIGURATION]\nSetAllGroups=Alle Gruppen\n"});
     QCOMPARE(Common.RoomStatus_VC, QString(""));
     QCOMPARE(Common.msgNoCard, QString("Karte auflegen"));
     QCOMPARE(Common.RoomStatus_OH, QString("Hour Used"));
     QCOMPARE(CardTypeNames[19], QString("Alle Gruppen"));
-    QCOMPARE(InterfaceTexts().text("LOGON", "Welcome", "Welcome to use Zumerak"), QString("Welcome to use Zumerak"));
+    QCOMPARE(InterfaceTexts::section("LOGON")("Welcome", "Welcome to use Zumerak"), QString("Welcome to use Zumerak"));
 }
 
 void TestTexts::cardTypeNamesCutTo50()
 {
-    WorkFolder folder;
-    folder.write("Interface.txt", "[COMMON]\nType_KeRen=" + QByteArray(60, 'G') + "\n");
-    LoadSettings();
-    LoadSharedTexts();
+    TestWorld world({.interfaceTxt = "[COMMON]\nType_KeRen=" + QByteArray(60, 'G') + "\n"});
     QCOMPARE(CardTypeNames[6], QString(50, 'G'));
+}
+
+void TestTexts::defaultsAreUtf8SourceText()
+{
+    TestWorld world({.systemIni = "[FONT]\nCharSet=134\n"});
+    QCOMPARE(InterfaceTexts::section("MAIN")("Missing", "Zimmer – Küche"), QString::fromUtf8("Zimmer – Küche"));
 }
 
 void TestTexts::decodedWithTheCodePageOfCharSet_data()
@@ -74,12 +72,9 @@ void TestTexts::decodedWithTheCodePageOfCharSet()
     const QString vacant = QString::fromUtf8("空房");
     QStringEncoder encoder(codePage.constData());
     QVERIFY(encoder.isValid());
-    WorkFolder folder;
-    folder.write("System.ini", "[FONT]\nCharSet=" + QByteArray::number(charSet) + "\n");
-    folder.write("Interface.txt", (bom ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + "[COMMON]\nRoomStatus_VC="
-                                      + QByteArray(encoder.encode(vacant)) + "\n");
-    LoadSettings();
-    LoadSharedTexts();
+    TestWorld world({.systemIni = "[FONT]\nCharSet=" + QByteArray::number(charSet) + "\n",
+                     .interfaceTxt = (bom ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + "[COMMON]\nRoomStatus_VC="
+                         + QByteArray(encoder.encode(vacant)) + "\n"});
     QCOMPARE(Common.RoomStatus_VC, vacant);
 }
 

@@ -1,9 +1,8 @@
 #include "cards/encodercalls.h"
 #include "encodersim/simcard.h"
-#include "support/encodersimtool.h"
+#include "support/testworld.h"
 
 #include <QLibrary>
-#include <memory>
 #include <QTest>
 
 // The simulated encoder, driven the way the console and the desk drive it: the
@@ -25,12 +24,12 @@ private slots:
     void keptCardsGoBackOnTheEncoder();
 
 private:
-    void sim(const QString &arguments) { m_encoder->sim(arguments); }
-    QString show() { return m_encoder->sim(QStringLiteral("show")); }
+    void sim(const QString &arguments) { m_world->encoder->sim(arguments); }
+    QString show() { return m_world->encoder->sim(QStringLiteral("show")); }
     QString read();
     template <typename Call> Call call(const char *name);
 
-    std::unique_ptr<SimulatedEncoder> m_encoder;
+    std::optional<TestWorld> m_world;
     QLibrary m_library{SimulatedEncoder::library()};
 };
 
@@ -58,8 +57,7 @@ QString TestEncoderSim::read()
 
 void TestEncoderSim::init()
 {
-    m_encoder.reset();
-    m_encoder = std::make_unique<SimulatedEncoder>();
+    m_world.emplace(WorldOptions{.encoder = true});
     QVERIFY2(m_library.load(), qPrintable(m_library.errorString()));
 }
 

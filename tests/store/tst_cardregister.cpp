@@ -1,11 +1,8 @@
 #include "core/records.h"
-#include "core/settings.h"
 #include "core/sharedtexts.h"
 #include "core/state.h"
 #include "store/cardregister.h"
-#include "support/scriptedport.h"
-#include "support/testdatabase.h"
-#include "support/workfolder.h"
+#include "support/testworld.h"
 
 #include <QSqlQuery>
 #include <QTest>
@@ -13,13 +10,8 @@
 class TestCardRegister : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        LoadSettings();
-        LoadSharedTexts();
-    }
     void init();
-    void cleanup();
+    void cleanup() { m_world.reset(); }
 
     void numbersRowsAfterTheLargestId_data();
     void numbersRowsAfterTheLargestId();
@@ -39,19 +31,10 @@ private slots:
     void decodesRecordTimes();
 
 private:
-    WorkFolder *m_folder = nullptr;
+    std::optional<TestWorld> m_world;
 };
 
 namespace {
-
-bool delivered(Engine engine)
-{
-    QString error;
-    const bool ok = MakeDeliveredDatabase(engine, &error);
-    if (!ok)
-        qWarning("%s", qPrintable(error));
-    return ok;
-}
 
 void issue(const QString &cardData, const QString &holder)
 {
@@ -69,17 +52,9 @@ const QString kCardB = "6B0000000000000000000000000000BB";
 
 void TestCardRegister::init()
 {
-    m_folder = new WorkFolder;
-    LoadSettings();
-    ResetState();
+    m_world.emplace();
     curOperator.GongHao = "0007";
     curOperator.Name = "Mei Lin";
-}
-
-void TestCardRegister::cleanup()
-{
-    CloseDatabase();
-    delete m_folder;
 }
 
 void TestCardRegister::numbersRowsAfterTheLargestId_data()
@@ -101,10 +76,10 @@ void TestCardRegister::numbersRowsAfterTheLargestId()
     QFETCH(int, id);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     for (int old : existing)
         QVERIFY(SqlExec(QStringLiteral("INSERT INTO CardInfo VALUES (%1, 'old', '', '', '', '')").arg(old)));
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     issue(kCardA, "Guest A");
     QVERIFY(port.boxes().isEmpty());
     QCOMPARE(SqlScalar("SELECT ID FROM CardInfo WHERE Holder = 'Guest A'").toInt(), id);
@@ -115,11 +90,10 @@ void TestCardRegister::cutsMemoAndStatus()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     curCard.CardData = kCardA;
     curCard.BeiZhu = QString(99, 'm') + "XYZ";
     curCard.Status = QString(49, 's') + "0123456789";
-    ScriptedPort port;
     QVERIFY(InsertCardInfo());
     QSqlQuery row(Db());
     QVERIFY(row.exec("SELECT BeiZhu, Status, GongHao FROM CardInfo") && row.next());
@@ -134,7 +108,7 @@ void TestCardRegister::showsTheWholeTextsWhenTheInsertFails()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     // A column the insert does not fill: every insert of six values fails.
     QVERIFY(SqlExec(engine == Engine::SQLite ? "ALTER TABLE CardInfo ADD Extra INTEGER"
                                              : "ALTER TABLE CardInfo ADD Extra INTEGER NOT NULL"));
@@ -142,7 +116,7 @@ void TestCardRegister::showsTheWholeTextsWhenTheInsertFails()
     curCard.Holder = "Guest A";
     curCard.BeiZhu = QString(120, 'm');
     curCard.Status = QString(60, 's');
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     QVERIFY(!InsertCardInfo());
     QCOMPARE(port.captions(), QStringList{"E0044"});
     const QString text = port.boxes()[0].text;
@@ -157,8 +131,8 @@ void TestCardRegister::marksAndLooksUpCards()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
-    ScriptedPort port;
+    QVERIFY(m_world->deliverDatabase(engine));
+    ScriptedPort &port = m_world->port;
     issue(kCardA, "Guest A");
     issue(kCardA, "Guest A again");
     issue(kCardB, "Guest B");
@@ -202,13 +176,13 @@ void TestCardRegister::readsAndWritesIssueCounters()
     QFETCH(int, result);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     // A Dai table without its key, as an older database may have it.
     QVERIFY(SqlExec("DROP TABLE Dai"));
     QVERIFY(SqlExec("CREATE TABLE Dai (CardType INTEGER, Dai INTEGER)"));
     for (int i = 0; i < copies; ++i)
         QVERIFY(SqlExec(QString("INSERT INTO Dai VALUES (%1, 3)").arg(kind)));
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     QVERIFY(WriteDai(kind, 42));
     QCOMPARE(ReadDai(kind), result);
     if (result >= 0) {
@@ -225,8 +199,8 @@ void TestCardRegister::keepsAndClearsOpenRecords()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
-    ScriptedPort port;
+    QVERIFY(m_world->deliverDatabase(engine));
+    ScriptedPort &port = m_world->port;
     const QDateTime opened(QDate(2024, 3, 15), QTime(13, 45, 15));
     QVERIFY(InsertRecordOpen(3, "0A030F0D2D3C0102", opened));
     QSqlQuery row(Db());
@@ -272,7 +246,7 @@ void TestCardRegister::decodesCardTimes()
     QFETCH(QString, digits);
     QFETCH(QDateTime, time);
     QFETCH(QString, why);
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     QCOMPARE(DecodeCardTime(false, digits), time);
     QVERIFY(port.boxes().isEmpty());
     QCOMPARE(DecodeCardTime(true, digits), time);
@@ -301,7 +275,7 @@ void TestCardRegister::decodesRecordTimes()
 {
     QFETCH(QString, digits);
     QFETCH(QDateTime, time);
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     QCOMPARE(DecodeRecordTime(digits), time);
     QVERIFY(port.boxes().isEmpty());
 }

@@ -1,9 +1,7 @@
 #include "core/settings.h"
 #include "store/database.h"
 #include "store/migration.h"
-#include "support/scriptedport.h"
-#include "support/testdatabase.h"
-#include "support/workfolder.h"
+#include "support/testworld.h"
 
 #include <QSqlQuery>
 #include <QTest>
@@ -11,9 +9,6 @@
 class TestDatabase : public QObject {
     Q_OBJECT
 private slots:
-    void init() { BuildFlag = BuildKind::File; }
-    void cleanup() { CloseDatabase(); }
-
     void fileBuildOpensTheDeliveredDatabase();
     void fileBuildCannotOpen_data();
     void fileBuildCannotOpen();
@@ -26,12 +21,10 @@ private slots:
 
 void TestDatabase::fileBuildOpensTheDeliveredDatabase()
 {
-    WorkFolder folder;
-    QString error;
-    QVERIFY2(MakeDeliveredDatabase(Engine::SQLite, &error), qPrintable(error));
+    TestWorld world;
+    QVERIFY(world.deliverDatabase(Engine::SQLite));
     CloseDatabase();
-    LoadSettings();
-    ScriptedPort port;
+    ScriptedPort &port = world.port;
     TData1 data;
     QVERIFY(port.boxes().isEmpty());
     QVERIFY(Db().isOpen());
@@ -56,11 +49,10 @@ void TestDatabase::fileBuildCannotOpen()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, present);
-    WorkFolder folder;
+    TestWorld world;
     if (present)
-        folder.write("Zumerak.MDB", content);
-    LoadSettings();
-    ScriptedPort port;
+        world.folder.write("Zumerak.MDB", content);
+    ScriptedPort &port = world.port;
     TData1 data;
     QCOMPARE(port.captions(), QStringList{"E0001"});
     QCOMPARE(port.boxes().first().text, "Open DataBase Error\n" + settings.DBFile);
@@ -68,24 +60,22 @@ void TestDatabase::fileBuildCannotOpen()
     QVERIFY(!Db().isOpen());
     QVERIFY(!data.terminateRequested());
     // The program never makes a database of its own.
-    QCOMPARE(QFile::exists(folder.file("Zumerak.MDB")), present);
+    QCOMPARE(QFile::exists(world.folder.file("Zumerak.MDB")), present);
 }
 
 void TestDatabase::fileBuildLockedByAnotherProgram()
 {
-    WorkFolder folder;
-    QString error;
-    QVERIFY2(MakeDeliveredDatabase(Engine::SQLite, &error), qPrintable(error));
+    TestWorld world;
+    QVERIFY(world.deliverDatabase(Engine::SQLite));
     CloseDatabase();
     {
         QSqlDatabase locker = QSqlDatabase::addDatabase("QSQLITE", "locker");
-        locker.setDatabaseName(folder.file("Zumerak.MDB"));
+        locker.setDatabaseName(world.folder.file("Zumerak.MDB"));
         QVERIFY(locker.open());
         QSqlQuery lock(locker);
         QVERIFY(lock.exec("PRAGMA locking_mode=EXCLUSIVE"));
         QVERIFY(lock.exec("BEGIN EXCLUSIVE"));
-        LoadSettings();
-        ScriptedPort port;
+        ScriptedPort &port = world.port;
         TData1 data;
         QCOMPARE(port.captions(), QStringList{"E0001"});
         QVERIFY(!Db().isOpen());
@@ -97,12 +87,11 @@ void TestDatabase::fileBuildLockedByAnotherProgram()
 
 void TestDatabase::serverBuildAsksBeforeConnecting()
 {
-    WorkFolder folder;
     // TIP set but TUIP empty: the three prompts come before any connection attempt.
-    folder.write("System.ini", "[SYSTEM]\nTIP=127.0.0.1:1\n");
+    TestWorld world({.systemIni = "[SYSTEM]\nTIP=127.0.0.1:1\n"});
     BuildFlag = BuildKind::Server;
     LoadSettings();
-    ScriptedPort port;
+    ScriptedPort &port = world.port;
     port.cancelInput();      // server: kept
     port.input("desk");      // user
     port.input("secret");    // password
@@ -122,11 +111,10 @@ void TestDatabase::serverBuildAsksBeforeConnecting()
 
 void TestDatabase::serverBuildShowsTheLoginThatFailed()
 {
-    WorkFolder folder;
-    folder.write("System.ini", "[SYSTEM]\nTIP=127.0.0.1:1\nTUIP=desk\nTUPW=wrong\n");
+    TestWorld world({.systemIni = "[SYSTEM]\nTIP=127.0.0.1:1\nTUIP=desk\nTUPW=wrong\n"});
     BuildFlag = BuildKind::Server;
     LoadSettings();
-    ScriptedPort port;
+    ScriptedPort &port = world.port;
     port.answer(BoxAnswer::Ok);   // E0001
     port.answer(BoxAnswer::Yes);  // QUERY2?: enter again
     port.input("127.0.0.1:2");
@@ -165,14 +153,14 @@ void TestDatabase::migrationAddsMissingColumns()
     QFETCH(QStringList, notices);
     if (SkipWithoutServer(engine))
         return;
-    WorkFolder folder;
+    TestWorld world;
+    QVERIFY(world.deliverDatabase(engine));
     QString error;
-    QVERIFY2(MakeDeliveredDatabase(engine, &error), qPrintable(error));
     QSqlDatabase db = Db();
     for (const QString &column : dropped)
         QVERIFY(QSqlQuery(db).exec("ALTER TABLE RoomInfo DROP COLUMN " + column));
 
-    ScriptedPort port;
+    ScriptedPort &port = world.port;
     QVERIFY2(MigrateRoomInfo(db, &error), qPrintable(error));
     QCOMPARE(port.captions(), notices);
     for (const ScriptedPort::Box &box : port.boxes()) {

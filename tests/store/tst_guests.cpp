@@ -2,9 +2,7 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "store/guests.h"
-#include "support/scriptedport.h"
-#include "support/testdatabase.h"
-#include "support/workfolder.h"
+#include "support/testworld.h"
 
 #include <QSqlQuery>
 #include <QTest>
@@ -12,8 +10,8 @@
 class TestGuests : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init() { m_world.emplace(); }
+    void cleanup() { m_world.reset(); }
 
     void numbersTheFirstStayOne_data() { AddEngineColumn(); AddEngineRows(); }
     void numbersTheFirstStayOne();
@@ -31,19 +29,10 @@ private slots:
     void findsTheStayOfACard();
 
 private:
-    WorkFolder *m_folder = nullptr;
+    std::optional<TestWorld> m_world;
 };
 
 namespace {
-
-bool delivered(Engine engine)
-{
-    QString error;
-    const bool ok = MakeDeliveredDatabase(engine, &error);
-    if (!ok)
-        qWarning("%s", qPrintable(error));
-    return ok;
-}
 
 QDateTime march(int day, int hour = 12)
 {
@@ -95,26 +84,13 @@ void fillCurrentGuest()
 
 } // namespace
 
-void TestGuests::init()
-{
-    m_folder = new WorkFolder;
-    LoadSettings();
-    ResetState();
-}
-
-void TestGuests::cleanup()
-{
-    CloseDatabase();
-    delete m_folder;
-}
-
 void TestGuests::numbersTheFirstStayOne()
 {
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
-    ScriptedPort port;
+    QVERIFY(m_world->deliverDatabase(engine));
+    ScriptedPort &port = m_world->port;
     fillCurrentGuest();
     QVERIFY(InsertGuestInfo());
     QCOMPARE(curGuest.ID, 1);
@@ -154,7 +130,7 @@ void TestGuests::clearsEarlierPricesWhenAsked()
     QFETCH(QStringList, cleared);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     QVERIFY(addStay(1, "1-101", "Anna", "P123", "WalkIn"));
     QVERIFY(addStay(2, "1-101", "Anna", "P123", "Copy"));
     QVERIFY(addStay(3, "1-101", "Anna", "P123", "CheckOut"));
@@ -163,7 +139,7 @@ void TestGuests::clearsEarlierPricesWhenAsked()
     settings.ClrPrice = clrPrice;
     curMenu = menu;
     oldGuest.BldRoomNo = "1-102";
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     fillCurrentGuest();
     QVERIFY(InsertGuestInfo());
     QCOMPARE(curGuest.ID, 6);
@@ -189,10 +165,10 @@ void TestGuests::showsTheStayWhenTheInsertFails()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     QVERIFY(SqlExec(engine == Engine::SQLite ? "ALTER TABLE GuestInfo ADD Extra INTEGER"
                                              : "ALTER TABLE GuestInfo ADD Extra INTEGER NOT NULL"));
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     fillCurrentGuest();
     QVERIFY(!InsertGuestInfo());
     QCOMPARE(port.captions(), QStringList{"E0026"});
@@ -210,14 +186,14 @@ void TestGuests::loadsEachCurrentGuestByTheNewestRow()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     QVERIFY(addStay(5, "1-101", "Anna", "P123", "WalkIn", march(1)));
     QVERIFY(addStay(9, "1-101", "Anna", "P123", "Copy", march(5)));
     QVERIFY(addStay(7, "1-101", "Bert", "B1", "TeamIn", march(3)));
     QVERIFY(addStay(8, "1-101", "Carl", "C1", "CheckOut", march(2)));
     QVERIFY(addStay(10, "1-101", "Dora", "D1", "Reservation", march(2)));
     QVERIFY(addStay(11, "1-102", "Eva", "E1", "WalkIn", march(2)));
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     QCOMPARE(LoadRoomGuests("1-101"), 3);
     QCOMPARE(lenAryGuest, 2);
     QCOMPARE(ptrAryGuest, 0);
@@ -235,7 +211,7 @@ void TestGuests::mergesOnlyConsecutiveReservations()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     // Newest first within a name: 3 (X1), 2 (X2), 1 (X1); the two X1 rows are
     // not neighbours and stay apart.
     QVERIFY(addStay(1, "1-101", "Li", "X1", "Reservation", march(9), "", march(7)));
@@ -244,7 +220,7 @@ void TestGuests::mergesOnlyConsecutiveReservations()
     QVERIFY(addStay(4, "1-101", "Wang", "W1", "Reservation", march(9), "", march(10)));
     QVERIFY(addStay(5, "1-101", "Wang", "W1", "Reservation", march(9), "", march(10)));
     QVERIFY(addStay(6, "1-101", "Zhao", "Z1", "WalkIn"));
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     QCOMPARE(LoadRoomReservations("1-101"), 4);
     QCOMPARE(lenAryReservation, 4);
     QCOMPARE(idsOf(aryReservation, lenAryReservation), (QList<int>{3, 2, 1, 5}));
@@ -265,14 +241,14 @@ void TestGuests::closesAndReflagsStays()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     QVERIFY(addStay(1, "1-101", "Anna", "P123", "WalkIn", march(5)));
     QVERIFY(addStay(2, "1-101", "Anna", "P123", "Reservation", march(9)));
     QVERIFY(addStay(3, "1-101", "Anna", "P123", "CheckOut", march(2)));
     QVERIFY(addStay(4, "1-101", "Anna", "P999", "WalkIn", march(5)));
     QVERIFY(addStay(5, "1-102", "Anna", "P123", "WalkIn", march(5)));
     QVERIFY(addStay(6, "1-101", "Bert", "B1", "Reservation", march(9)));
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     QVERIFY(CloseGuestStay("1-101", "Anna", "P123", march(4, 11), "CheckOut"));
     ChangeReservationFlag("1-101", "Bert", "B1", "[Check In]2025-03-04 11:00:00");
     QVERIFY(port.boxes().isEmpty());
@@ -318,11 +294,11 @@ void TestGuests::findsTheStayOfACard()
     QFETCH(bool, found);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     for (int id : rows)
         QVERIFY(addStay(id, "1-101", "Anna", "P123", "WalkIn", march(5), "6A0000FF"));
     QVERIFY(addStay(20, "1-101", "Bert", "B1", "WalkIn", march(5), "6A000001"));
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     QCOMPARE(LoadGuestByCardID("6A0000FF"), found);
     QCOMPARE(lenAryGuest, rows.size());
     if (found) {

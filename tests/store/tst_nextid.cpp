@@ -3,9 +3,7 @@
 #include "store/cardregister.h"
 #include "store/guests.h"
 #include "store/nextid.h"
-#include "support/scriptedport.h"
-#include "support/testdatabase.h"
-#include "support/workfolder.h"
+#include "support/testworld.h"
 
 #include <QSet>
 #include <QSqlError>
@@ -21,7 +19,7 @@
 class TestNextId : public QObject {
     Q_OBJECT
 private slots:
-    void init();
+    void init() { m_world.emplace(); }
     void cleanup();
 
     void aDeskThatLostItsNumberTakesTheNext_data();
@@ -31,22 +29,13 @@ private slots:
     void desksInsertingAtOnceKeepEveryRow();
 
 private:
-    WorkFolder *m_folder = nullptr;
+    std::optional<TestWorld> m_world;
 };
 
 namespace {
 
 const QString kLargestCardId = "SELECT MAX(ID) as MaxID FROM CardInfo";
 const QString kDeskA = "desk-a";
-
-bool delivered(Engine engine)
-{
-    QString error;
-    const bool ok = MakeDeliveredDatabase(engine, &error);
-    if (!ok)
-        qWarning("%s", qPrintable(error));
-    return ok;
-}
 
 // The card register insert of another desk, on its own connection.
 void prepareCardInsert(QSqlQuery &insert, const QString &holder)
@@ -61,18 +50,10 @@ void prepareCardInsert(QSqlQuery &insert, const QString &holder)
 
 } // namespace
 
-void TestNextId::init()
-{
-    m_folder = new WorkFolder;
-    LoadSettings();
-    ResetState();
-}
-
 void TestNextId::cleanup()
 {
     CloseDatabase(kDeskA);
-    CloseDatabase();
-    delete m_folder;
+    m_world.reset();
 }
 
 void TestNextId::aDeskThatLostItsNumberTakesTheNext_data()
@@ -92,7 +73,7 @@ void TestNextId::aDeskThatLostItsNumberTakesTheNext()
     QFETCH(QString, table);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     QString error;
     QVERIFY2(OpenAnotherConnection(engine, kDeskA, &error), qPrintable(error));
     QSqlDatabase deskA = QSqlDatabase::database(kDeskA, false);
@@ -101,7 +82,7 @@ void TestNextId::aDeskThatLostItsNumberTakesTheNext()
     int id = ReadNextId(deskA, largest, &error);
     QCOMPARE(id, 1);
     // Desk B stores its row between desk A's read and insert.
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     if (table == "CardInfo")
         QVERIFY(InsertCardInfo());
     else
@@ -119,7 +100,7 @@ void TestNextId::otherFailuresAreNotRetried()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     QSqlDatabase db = Db();
     QString error;
     int id = ReadNextId(db, kLargestCardId, &error);
@@ -138,7 +119,7 @@ void TestNextId::desksInsertingAtOnceKeepEveryRow()
 {
     if (SkipWithoutServer(Engine::PostgreSQL))
         return;
-    QVERIFY(delivered(Engine::PostgreSQL));
+    QVERIFY(m_world->deliverDatabase(Engine::PostgreSQL));
     constexpr int kDesks = 4;
     constexpr int kRowsEach = 25;
     std::atomic<int> failures{0};

@@ -3,17 +3,15 @@
 #include "store/operators.h"
 #include "store/passwords.h"
 #include "support/operatorrows.h"
-#include "support/scriptedport.h"
-#include "support/testdatabase.h"
-#include "support/workfolder.h"
+#include "support/testworld.h"
 
 #include <QTest>
 
 class TestOperators : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init() { m_world.emplace(); }
+    void cleanup() { m_world.reset(); }
 
     void listsOperatorCodesAndNotesASuperLevelOperator_data();
     void listsOperatorCodesAndNotesASuperLevelOperator();
@@ -25,37 +23,8 @@ private slots:
     void storingAPasswordNeedsTheOperatorsRow();
 
 private:
-    WorkFolder *m_folder = nullptr;
-    ScriptedPort *m_port = nullptr;
+    std::optional<TestWorld> m_world;
 };
-
-namespace {
-
-bool delivered(Engine engine)
-{
-    QString error;
-    const bool ok = MakeDeliveredDatabase(engine, &error);
-    if (!ok)
-        qWarning("%s", qPrintable(error));
-    return ok;
-}
-
-} // namespace
-
-void TestOperators::init()
-{
-    ResetState();
-    m_folder = new WorkFolder;
-    LoadSettings();
-    m_port = new ScriptedPort;
-}
-
-void TestOperators::cleanup()
-{
-    CloseDatabase();
-    delete m_port;
-    delete m_folder;
-}
 
 void TestOperators::listsOperatorCodesAndNotesASuperLevelOperator_data()
 {
@@ -83,14 +52,14 @@ void TestOperators::listsOperatorCodesAndNotesASuperLevelOperator()
     QFETCH(bool, superLevel);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     for (const QString &row : rows)
         QVERIFY(AddOperatorRow(row.section(':', 0, 0), row.section(':', 1)));
     QStringList list{"left over"};
     QCOMPARE(LoadOperatorCodes(list), superLevel);
     // Both engines order codes without regard to case.
     QCOMPARE(list, listed);
-    QVERIFY(m_port->boxes().isEmpty());
+    QVERIFY(m_world->port.boxes().isEmpty());
 }
 
 void TestOperators::loadsTheOperatorWithTheRightsOfItsRole_data()
@@ -119,7 +88,7 @@ void TestOperators::loadsTheOperatorWithTheRightsOfItsRole()
     QFETCH(QString, rights);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     QVERIFY(AddOperatorRow("ann", "A", "secret"));
     QVERIFY(AddOperatorRow("Super", "G"));
     QVERIFY(AddOperatorRow("xena", "X"));
@@ -171,7 +140,7 @@ void TestOperators::storingAPasswordNeedsTheOperatorsRow()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     QVERIFY(AddOperatorRow("ann", "A", "old"));
     QString error;
     QVERIFY(StorePassword("ann", "new", &error));

@@ -1,10 +1,8 @@
-#include "core/settings.h"
 #include "core/sharedtexts.h"
 #include "core/state.h"
 #include "store/rooms.h"
-#include "support/scriptedport.h"
-#include "support/testdatabase.h"
-#include "support/workfolder.h"
+#include "support/roomrows.h"
+#include "support/testworld.h"
 
 #include <QSqlQuery>
 #include <QTest>
@@ -12,14 +10,10 @@
 class TestRooms : public QObject {
     Q_OBJECT
 private slots:
-    // The expected texts of the data tables need the shared texts.
-    void initTestCase()
-    {
-        LoadSettings();
-        LoadSharedTexts();
-    }
-    void init();
-    void cleanup();
+    // The expected texts of the data tables need the shared texts, which a world reads.
+    void initTestCase() { const TestWorld world; }
+    void init() { m_world.emplace(); }
+    void cleanup() { m_world.reset(); }
 
     void loadsInBuildingFloorIndexOrder_data() { AddEngineColumn(); AddEngineRows(); }
     void loadsInBuildingFloorIndexOrder();
@@ -41,45 +35,26 @@ private slots:
     void setsAndReadsBits();
 
 private:
-    WorkFolder *m_folder = nullptr;
+    std::optional<TestWorld> m_world;
 };
 
 namespace {
 
-bool delivered(Engine engine)
-{
-    QString error;
-    const bool ok = MakeDeliveredDatabase(engine, &error);
-    if (!ok)
-        qWarning("%s", qPrintable(error));
-    return ok;
-}
-
+// A room with a price and an issue counter of its own, to see them read back.
 bool addRoom(int bldNo, int flrNo, int romId, const QString &roomNo, int cardCount = 0)
 {
-    QSqlQuery insert(Db());
-    insert.prepare("INSERT INTO RoomInfo (BldNo, FlrNo, RomID, RomID2, RoomNo, sType, Status, Price, Dai, CardCount,"
-                   " MaxCards, PublicDoor, BeiZhu) VALUES (:a, :b, :c, :c, :d, 'Standard', 'Vacant', '288.5',"
-                   " 7, :e, 3, 0, '')");
-    insert.bindValue(":a", bldNo);
-    insert.bindValue(":b", flrNo);
-    insert.bindValue(":c", romId);
-    insert.bindValue(":d", roomNo);
-    insert.bindValue(":e", cardCount);
-    return insert.exec();
+    TRoomInfo room = RoomRow(bldNo, flrNo, romId, roomNo);
+    room.Price = Currency::fromUnits(2885000);
+    room.Dai = 7;
+    room.CardCount = cardCount;
+    return AddRoomRow(room);
 }
 
 // Registry entries without a database, for the lookups.
 TRoomInfo entry(int bldNo, int flrNo, int romId, const QString &roomNo, int cardCount)
 {
-    TRoomInfo room;
-    room.BldNo = bldNo;
-    room.FlrNo = flrNo;
-    room.RomID = romId;
-    room.RoomNo = roomNo;
+    TRoomInfo room = RoomRow(bldNo, flrNo, romId, roomNo);
     room.CardCount = cardCount;
-    room.BldRoomNo = BldRoomNoOf(bldNo, roomNo);
-    room.LockNo = LockNoOf(bldNo, flrNo, romId);
     return room;
 }
 
@@ -92,32 +67,18 @@ void setRegistry()
 
 } // namespace
 
-void TestRooms::init()
-{
-    m_folder = new WorkFolder;
-    LoadSettings();
-    LoadSharedTexts();
-    ResetState();
-}
-
-void TestRooms::cleanup()
-{
-    CloseDatabase();
-    delete m_folder;
-}
-
 void TestRooms::loadsInBuildingFloorIndexOrder()
 {
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     QVERIFY(addRoom(2, 1, 1, "101"));
     QVERIFY(addRoom(12, 3, 45, "345"));
     QVERIFY(addRoom(1, 2, 1, "201"));
     QVERIFY(addRoom(1, 1, 2, "102"));
     QVERIFY(addRoom(1, 1, 1, "101"));
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     LoadAryRoom();
     QVERIFY(port.boxes().isEmpty());
     QCOMPARE(lenAryRoom, 5);
@@ -140,7 +101,7 @@ void TestRooms::reportsEachDuplicatePair()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     // Older databases have no unique key on building and room number.
     QVERIFY(SqlExec("DROP INDEX RoomInfo_BldNo_RoomNo"));
     QVERIFY(addRoom(1, 3, 1, "101"));
@@ -148,7 +109,7 @@ void TestRooms::reportsEachDuplicatePair()
     QVERIFY(addRoom(1, 2, 1, "101"));
     QVERIFY(addRoom(2, 1, 1, "101"));
     QVERIFY(addRoom(1, 1, 2, "102"));
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     LoadAryRoom();
     QCOMPARE(port.captions(), (QStringList{"E0023", "E0023", "E0023"}));
     const QString head = Common.ErrRepeatBldRoomNo + "\n1-101\n";
@@ -171,9 +132,9 @@ void TestRooms::loadFailureIsShown()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     QVERIFY(addRoom(1, 1, 1, "101"));
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     LoadAryRoom();
     QVERIFY(SqlExec("DROP TABLE RoomInfo"));
     LoadAryRoom();
@@ -223,7 +184,7 @@ void TestRooms::findsRooms()
     setRegistry();
     curMenu = menu;
     curBldNoName = "5,Annex";
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     QCOMPARE(GetPointerOfAryRoom(mode, key), result);
     QCOMPARE(port.captions(), caption.isEmpty() ? QStringList() : QStringList{caption});
     if (!caption.isEmpty())
@@ -252,7 +213,7 @@ void TestRooms::namesTheRoomOfALockAddress()
     QFETCH(QStringList, captions);
     setRegistry();
     curMenu = menu;
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     QCOMPARE(BldRoomNoOfLockAddress(code), room);
     QCOMPARE(port.captions(), captions);
     if (!captions.isEmpty())
@@ -264,10 +225,10 @@ void TestRooms::savesTheRoomState()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     QVERIFY(addRoom(1, 1, 1, "101"));
     QVERIFY(addRoom(1, 1, 2, "102"));
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     LoadAryRoom();
     TRoomInfo room = aryRoom[1];
     room.Status = Common.RoomStatus_OC_WalkIn;
@@ -301,9 +262,9 @@ void TestRooms::keepsTheRegistryWhenTheSaveFails()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     QVERIFY(addRoom(1, 2, 3, "203"));
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     LoadAryRoom();
     QVERIFY(SqlExec("DROP TABLE RoomInfo"));
     TRoomInfo room = aryRoom[0];
@@ -325,14 +286,14 @@ void TestRooms::listsBuildingsAndFloors()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    QVERIFY(delivered(engine));
+    QVERIFY(m_world->deliverDatabase(engine));
     QVERIFY(SqlExec("INSERT INTO BuildingInfo VALUES (7, 'Garden')"));
     QVERIFY(SqlExec("INSERT INTO BuildingInfo VALUES (2, 'Main')"));
     QVERIFY(addRoom(2, 10, 1, "1001"));
     QVERIFY(addRoom(2, 2, 1, "201"));
     QVERIFY(addRoom(2, 2, 2, "202"));
     QVERIFY(addRoom(7, 1, 1, "101"));
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     QStringList buildings{"(all)"};
     LoadBuildings(buildings);
     QCOMPARE(buildings, (QStringList{"(all)", "Main", "Garden"}));

@@ -1,7 +1,6 @@
 #include "store/connection.h"
 #include "store/schema.h"
-#include "support/testdatabase.h"
-#include "support/workfolder.h"
+#include "support/testworld.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -12,7 +11,6 @@
 class TestSchema : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { CloseDatabase(); }
     void columnsInTheirOrder_data() { AddEngineColumn(); AddEngineRows(); }
     void columnsInTheirOrder();
     void deliveredRows_data() { AddEngineColumn(); AddEngineRows(); }
@@ -37,15 +35,6 @@ QStringList columnsOf(const QString &table)
     return names;
 }
 
-bool delivered(Engine engine)
-{
-    QString error;
-    const bool ok = MakeDeliveredDatabase(engine, &error);
-    if (!ok)
-        qWarning("%s", qPrintable(error));
-    return ok;
-}
-
 } // namespace
 
 void TestSchema::columnsInTheirOrder()
@@ -53,8 +42,8 @@ void TestSchema::columnsInTheirOrder()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    WorkFolder folder;
-    QVERIFY(delivered(engine));
+    TestWorld world;
+    QVERIFY(world.deliverDatabase(engine));
     const QList<QPair<QString, QString>> tables = {
         {"BuildingInfo", "BldNo BldName"},
         {"RoomInfo", "BldNo FlrNo RomID RomID2 RoomNo sType Status Price Dai CardCount MaxCards PublicDoor BeiZhu "
@@ -74,8 +63,8 @@ void TestSchema::deliveredRows()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    WorkFolder folder;
-    QVERIFY(delivered(engine));
+    TestWorld world;
+    QVERIFY(world.deliverDatabase(engine));
     QSqlQuery query(Db());
     QVERIFY(query.exec("SELECT CardType, Dai FROM Dai ORDER BY CardType"));
     QList<int> kinds;
@@ -101,8 +90,8 @@ void TestSchema::dialect()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    WorkFolder folder;
-    QVERIFY(delivered(engine));
+    TestWorld world;
+    QVERIFY(world.deliverDatabase(engine));
     const QDateTime none(QDate(1899, 12, 30), QTime(0, 0));
     const QDateTime come(QDate(2026, 12, 10), QTime(14, 5, 30));
 
@@ -168,8 +157,8 @@ void TestSchema::keysAreUnique()
     QFETCH(QString, second);
     if (SkipWithoutServer(engine))
         return;
-    WorkFolder folder;
-    QVERIFY(delivered(engine));
+    TestWorld world;
+    QVERIFY(world.deliverDatabase(engine));
     QSqlQuery query(Db());
     QVERIFY(query.exec(first));
     QVERIFY(!query.exec(second));

@@ -1,12 +1,9 @@
 #include "core/settings.h"
 #include "store/database.h"
 #include "support/operatorrows.h"
-#include "support/scriptedport.h"
-#include "support/testdatabase.h"
-#include "support/workfolder.h"
+#include "support/testworld.h"
 
 #include <QProcess>
-#include <QSqlQuery>
 #include <QTest>
 
 class TestAdmin : public QObject {
@@ -38,53 +35,44 @@ Run admin(const QStringList &arguments)
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-int count(const QString &sql)
-{
-    QSqlQuery query(Db());
-    if (!query.exec(sql) || !query.next())
-        return -1;
-    return query.value(0).toInt();
-}
-
 } // namespace
 
 void TestAdmin::initMakesTheDeliveredDatabase()
 {
-    WorkFolder folder;
+    TestWorld world;
     const Run run = admin({"init", "--sample"});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QString error;
-    QVERIFY2(OpenFileDatabase(folder.file("Zumerak.MDB"), &error), qPrintable(error));
-    QCOMPARE(count("SELECT COUNT(*) FROM Dai"), 12);
-    QCOMPARE(count("SELECT COUNT(*) FROM OperatorInfo WHERE GongHao LIKE 'proQuanXian_%'"), 4);
-    QCOMPARE(count("SELECT COUNT(*) FROM BuildingInfo"), 2);
-    QCOMPARE(count("SELECT COUNT(*) FROM RoomInfo WHERE Status = 'Vacant'"), 34);
+    QVERIFY2(OpenFileDatabase(world.folder.file("Zumerak.MDB"), &error), qPrintable(error));
+    QCOMPARE(SqlScalar("SELECT COUNT(*) FROM Dai").toInt(), 12);
+    QCOMPARE(SqlScalar("SELECT COUNT(*) FROM OperatorInfo WHERE GongHao LIKE 'proQuanXian_%'").toInt(), 4);
+    QCOMPARE(SqlScalar("SELECT COUNT(*) FROM BuildingInfo").toInt(), 2);
+    QCOMPARE(SqlScalar("SELECT COUNT(*) FROM RoomInfo WHERE Status = 'Vacant'").toInt(), 34);
     CloseDatabase();
 }
 
 void TestAdmin::initRefusesAnExistingDatabase()
 {
-    WorkFolder folder;
+    TestWorld world;
     QCOMPARE(admin({"init"}).exitCode, 0);
     const Run again = admin({"init", "--sample"});
     QCOMPARE(again.exitCode, 1);
     QVERIFY(again.err.contains("--force"));
     QString error;
-    QVERIFY(OpenFileDatabase(folder.file("Zumerak.MDB"), &error));
-    QCOMPARE(count("SELECT COUNT(*) FROM RoomInfo"), 0);
+    QVERIFY(OpenFileDatabase(world.folder.file("Zumerak.MDB"), &error));
+    QCOMPARE(SqlScalar("SELECT COUNT(*) FROM RoomInfo").toString(), QString("0"));
     CloseDatabase();
 
     QCOMPARE(admin({"init", "--sample", "--force"}).exitCode, 0);
-    QVERIFY(OpenFileDatabase(folder.file("Zumerak.MDB"), &error));
-    QCOMPARE(count("SELECT COUNT(*) FROM RoomInfo"), 34);
+    QVERIFY(OpenFileDatabase(world.folder.file("Zumerak.MDB"), &error));
+    QCOMPARE(SqlScalar("SELECT COUNT(*) FROM RoomInfo").toInt(), 34);
     CloseDatabase();
     QCOMPARE(admin({"init", "--bogus"}).exitCode, 2);
 }
 
 void TestAdmin::settingsPrintsEveryValueInOrder()
 {
-    WorkFolder folder;
-    folder.write("System.ini", "[SYSTEM]\nGuestLLock=257\nTIP=db.example\n");
+    TestWorld world({.systemIni = "[SYSTEM]\nGuestLLock=257\nTIP=db.example\n"});
     const Run run = admin({"settings"});
     QCOMPARE(run.exitCode, 0);
     const QStringList lines = run.out.trimmed().split('\n');
@@ -103,10 +91,10 @@ void TestAdmin::settingsPrintsEveryValueInOrder()
 
 void TestAdmin::roomsPrintsTheRegistryAndItsBoxes()
 {
-    WorkFolder folder;
+    TestWorld world;
     QCOMPARE(admin({"init", "--sample"}).exitCode, 0);
     QString error;
-    QVERIFY(OpenFileDatabase(folder.file("Zumerak.MDB"), &error));
+    QVERIFY(OpenFileDatabase(world.folder.file("Zumerak.MDB"), &error));
     // An older database: no unique key on building and room number, a second
     // "101" in building 1 inserted before the rest.
     QVERIFY(SqlExec("DROP INDEX RoomInfo_BldNo_RoomNo"));
@@ -123,7 +111,7 @@ void TestAdmin::roomsPrintsTheRegistryAndItsBoxes()
     QCOMPARE(lines.last(), QString("2-205\t002002005\tVacant\t2\t9"));
     QCOMPARE(run.err, QString("E0023: The Building No. or Room No. are duplicated, Please check them.\n1-101\n001000007\n001001001\n"));
 
-    QFile::remove(folder.file("Zumerak.MDB"));
+    QFile::remove(world.folder.file("Zumerak.MDB"));
     const Run none = admin({"rooms"});
     QCOMPARE(none.exitCode, 1);
     QVERIFY(none.err.startsWith("E0001: "));
@@ -132,10 +120,10 @@ void TestAdmin::roomsPrintsTheRegistryAndItsBoxes()
 
 void TestAdmin::resetPasswordEmptiesAnOperatorsPassword()
 {
-    WorkFolder folder;
+    TestWorld world;
     QCOMPARE(admin({"init"}).exitCode, 0);
     QString error;
-    QVERIFY(OpenFileDatabase(folder.file("Zumerak.MDB"), &error));
+    QVERIFY(OpenFileDatabase(world.folder.file("Zumerak.MDB"), &error));
     QVERIFY(AddOperatorRow("ann", "A", "forgotten"));
     CloseDatabase();
 
@@ -145,9 +133,11 @@ void TestAdmin::resetPasswordEmptiesAnOperatorsPassword()
     QCOMPARE(admin({"reset-password", "proQuanXian_S"}).exitCode, 1);
     QCOMPARE(admin({"reset-password"}).exitCode, 2);
 
-    QVERIFY(OpenFileDatabase(folder.file("Zumerak.MDB"), &error));
-    QCOMPARE(count("SELECT COUNT(*) FROM OperatorInfo WHERE GongHao = 'ann' AND MiMa = ''"), 1);
-    QCOMPARE(count("SELECT COUNT(*) FROM OperatorInfo WHERE GongHao = 'proQuanXian_S' AND MiMa IS NOT NULL"), 0);
+    QVERIFY(OpenFileDatabase(world.folder.file("Zumerak.MDB"), &error));
+    QCOMPARE(SqlScalar("SELECT COUNT(*) FROM OperatorInfo WHERE GongHao = 'ann' AND MiMa = ''").toInt(), 1);
+    QCOMPARE(SqlScalar("SELECT COUNT(*) FROM OperatorInfo WHERE GongHao = 'proQuanXian_S' AND MiMa IS NOT NULL")
+                 .toString(),
+             QString("0"));
     CloseDatabase();
 }
 
@@ -157,8 +147,7 @@ void TestAdmin::initServerMakesTheCatalogueTheServerBuildOpens()
         return;
     TestServer server;
     TestServerAvailable(&server);
-    WorkFolder folder;
-    folder.write("System.ini", QString("[SYSTEM]\nTIP=%1\nTUIP=%2\n").arg(server.host, server.user).toUtf8());
+    TestWorld world({.systemIni = QString("[SYSTEM]\nTIP=%1\nTUIP=%2\n").arg(server.host, server.user).toUtf8()});
     const Run first = admin({"init", "--server", "--sample", "--force"});
     QVERIFY2(first.exitCode == 0, qPrintable(first.err));
     const Run again = admin({"init", "--server"});
@@ -167,21 +156,21 @@ void TestAdmin::initServerMakesTheCatalogueTheServerBuildOpens()
 
     BuildFlag = BuildKind::Server;
     LoadSettings();
-    ScriptedPort port;
+    ScriptedPort &port = world.port;
     {
         TData1 data;
         QVERIFY(port.boxes().isEmpty());
         QVERIFY(port.prompts().isEmpty());
         QVERIFY(!data.terminateRequested());
-        QCOMPARE(count("SELECT COUNT(*) FROM RoomInfo"), 34);
-        QCOMPARE(count("SELECT COUNT(*) FROM Dai"), 12);
+        QCOMPARE(SqlScalar("SELECT COUNT(*) FROM RoomInfo").toInt(), 34);
+        QCOMPARE(SqlScalar("SELECT COUNT(*) FROM Dai").toInt(), 12);
     }
     QVERIFY(!Db().isOpen());
 }
 
 void TestAdmin::cardDecodePrintsTheFieldsAndTheBoxes()
 {
-    WorkFolder folder;
+    TestWorld world;
     QCOMPARE(admin({"init", "--sample"}).exitCode, 0);
     // A guest card of room 1-101 from another hotel: decoded after the warning.
     const Run guest = admin({"card", "decode", "55150100120000800101012A61A37B1EA38B005A000001"});

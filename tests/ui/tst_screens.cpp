@@ -1,9 +1,7 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "screens/logon/logon.h"
-#include "support/fakeclock.h"
-#include "support/scriptedport.h"
-#include "support/workfolder.h"
+#include "support/testworld.h"
 #include "ui/fonts.h"
 #include "ui/skin.h"
 
@@ -17,7 +15,6 @@
 class TestScreens : public QObject {
     Q_OBJECT
 private slots:
-    void init() { ResetState(); }
     void logonShowsDefaultTexts();
     void logonTakesTextsFromInterfaceTxt();
     void fontsFollowTheFontSection_data();
@@ -28,8 +25,7 @@ private slots:
 
 void TestScreens::logonShowsDefaultTexts()
 {
-    WorkFolder folder;
-    LoadSettings();
+    TestWorld world;
     EncoderMode = 1;
     TfrmLogon logon;
     QCOMPARE(logon.Label3->text(), QString("Welcome to use Zumerak"));
@@ -46,9 +42,7 @@ void TestScreens::logonShowsDefaultTexts()
 
 void TestScreens::logonTakesTextsFromInterfaceTxt()
 {
-    WorkFolder folder;
-    folder.write("Interface.txt", "[LOGON]\nWelcome=Willkommen\nExit=Ende\nTitle=Anmelden\n");
-    LoadSettings();
+    TestWorld world({.interfaceTxt = "[LOGON]\nWelcome=Willkommen\nExit=Ende\nTitle=Anmelden\n"});
     TfrmLogon logon;
     QCOMPARE(logon.Label3->text(), QString("Willkommen"));
     QCOMPARE(logon.cmdExit->text(), QString("Ende [&X]"));
@@ -71,9 +65,7 @@ void TestScreens::fontsFollowTheFontSection()
     QFETCH(QByteArray, font);
     QFETCH(QString, family);
     QFETCH(int, pixelSize);
-    WorkFolder folder;
-    folder.write("System.ini", "[FONT]\n" + font + "\n");
-    LoadSettings();
+    TestWorld world({.systemIni = "[FONT]\n" + font + "\n"});
     QWidget screen;
     auto *label = new QLabel("text", &screen);
     auto *edit = new QLineEdit(&screen);
@@ -96,13 +88,11 @@ void TestScreens::fontsFollowTheFontSection()
 
 void TestScreens::skinIsTheStyleSheetOfTheSkinsFolder()
 {
-    WorkFolder folder;
-    folder.write("Skins/Night.qss", "QWidget { color: #123456; }");
-    folder.write("System.ini", "[SYSTEM]\nSkin=Night.qss\n");
-    LoadSettings();
+    TestWorld world({.systemIni = "[SYSTEM]\nSkin=Night.qss\n"});
+    world.folder.write("Skins/Night.qss", "QWidget { color: #123456; }");
     ApplySkin();
     QCOMPARE(qApp->styleSheet(), QString("QWidget { color: #123456; }"));
-    folder.write("System.ini", "[SYSTEM]\nSkin=Missing.qss\n");
+    world.folder.write("System.ini", "[SYSTEM]\nSkin=Missing.qss\n");
     LoadSettings();
     ApplySkin();
     QCOMPARE(qApp->styleSheet(), QString());
@@ -110,13 +100,11 @@ void TestScreens::skinIsTheStyleSheetOfTheSkinsFolder()
 
 void TestScreens::closingTheLogonEndsTheRun()
 {
-    WorkFolder folder;
-    LoadSettings();
-    FakeClock clock;
+    TestWorld world({.clock = true});
     TfrmLogon logon;
     logon.show();
     logon.close();
-    QCOMPARE(clock.waits(), QList<int>{500});
+    QCOMPARE(world.clock->waits(), QList<int>{500});
 }
 
 QTEST_MAIN(TestScreens)

@@ -5,11 +5,8 @@
 #include "store/operators.h"
 #include "store/passwords.h"
 #include "store/schema.h"
-#include "support/fakeclock.h"
 #include "support/operatorrows.h"
-#include "support/scriptedport.h"
-#include "support/testdatabase.h"
-#include "support/workfolder.h"
+#include "support/testworld.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -22,7 +19,7 @@
 class TestLogon : public QObject {
     Q_OBJECT
 private slots:
-    void init();
+    void init() { m_world.emplace(WorldOptions{.clock = true}); }
     void cleanup();
 
     void firstShowingAddsSuper_data() { AddEngineColumn(); AddEngineRows(); }
@@ -47,9 +44,7 @@ private:
     void showWithoutEncoder();
     void enter(const QString &code, const QString &password);
 
-    WorkFolder *m_folder = nullptr;
-    ScriptedPort *m_port = nullptr;
-    FakeClock *m_clock = nullptr;
+    std::optional<TestWorld> m_world;
     TfrmLogon *m_logon = nullptr;
     QWidget *m_menu = nullptr;
 };
@@ -73,31 +68,18 @@ QStringList listed(const QComboBox *box)
 
 } // namespace
 
-void TestLogon::init()
-{
-    ResetState();
-    m_folder = new WorkFolder;
-    LoadSettings();
-    m_port = new ScriptedPort;
-    m_clock = new FakeClock;
-}
-
 void TestLogon::cleanup()
 {
     delete m_logon;
     m_logon = nullptr;
     delete m_menu;
     m_menu = nullptr;
-    CloseDatabase();
-    delete m_clock;
-    delete m_port;
-    delete m_folder;
+    m_world.reset();
 }
 
 void TestLogon::showLogon(Engine engine)
 {
-    QString error;
-    QVERIFY2(MakeDeliveredDatabase(engine, &error), qPrintable(error));
+    QVERIFY(m_world->deliverDatabase(engine));
     m_logon = new TfrmLogon;
     m_menu = new QWidget;
     m_logon->setMainMenu(m_menu);
@@ -107,8 +89,8 @@ void TestLogon::showWithoutEncoder()
 {
     // No encoder is attached here: every showing tries to open one and says so.
     m_logon->show();
-    QCOMPARE(m_port->captions().value(m_port->captions().size() - 1), QStringLiteral("E0029"));
-    m_port->forgetBoxes();
+    QCOMPARE(m_world->port.captions().value(m_world->port.captions().size() - 1), QStringLiteral("E0029"));
+    m_world->port.forgetBoxes();
 }
 
 void TestLogon::enter(const QString &code, const QString &password)
@@ -125,7 +107,7 @@ void TestLogon::firstShowingAddsSuper()
         return;
     showLogon(engine);
     showWithoutEncoder();
-    QVERIFY(m_port->boxes().isEmpty());
+    QVERIFY(m_world->port.boxes().isEmpty());
     QCOMPARE(SqlScalar("SELECT Name || '|' || MiMa || '|' || QuanXian || '|' || BeiZhu FROM OperatorInfo"
                        " WHERE GongHao = 'Super'")
                  .toString(),
@@ -133,7 +115,7 @@ void TestLogon::firstShowingAddsSuper()
     QCOMPARE(listed(m_logon->edtGongHao), QStringList());
 
     enter("Super", "any password at all");
-    QVERIFY(m_port->boxes().isEmpty());
+    QVERIFY(m_world->port.boxes().isEmpty());
     QCOMPARE(strQX, QString(80, '1'));
     QVERIFY(m_logon->isHidden());
     QVERIFY(m_menu->isVisible());
@@ -154,8 +136,8 @@ void TestLogon::failedSuperInsertIsShown()
     showLogon();
     QVERIFY(SqlExec("CREATE TRIGGER refuse BEFORE INSERT ON OperatorInfo BEGIN SELECT RAISE(ABORT, 'refused'); END"));
     m_logon->show();
-    QCOMPARE(m_port->captions(), (QStringList{"E0016", "E0029"}));
-    QVERIFY(m_port->boxes().first().text.startsWith("Add Super Administrator Failure\n"));
+    QCOMPARE(m_world->port.captions(), (QStringList{"E0016", "E0029"}));
+    QVERIFY(m_world->port.boxes().first().text.startsWith("Add Super Administrator Failure\n"));
 }
 
 void TestLogon::entryChecksCodeAndPassword_data()
@@ -199,12 +181,12 @@ void TestLogon::entryChecksCodeAndPassword()
     QCOMPARE(m_menu->isVisible(), entered);
     QCOMPARE(m_logon->isHidden(), entered);
     if (entered) {
-        QVERIFY(m_port->boxes().isEmpty());
+        QVERIFY(m_world->port.boxes().isEmpty());
         QCOMPARE(curOperator.GongHao, code.trimmed());
         QCOMPARE(strQX, rights);
     } else {
-        QCOMPARE(m_port->captions(), QStringList{"E0002"});
-        QCOMPARE(m_port->boxes().first().text, QString("Password Error, Please try again"));
+        QCOMPARE(m_world->port.captions(), QStringList{"E0002"});
+        QCOMPARE(m_world->port.boxes().first().text, QString("Password Error, Please try again"));
     }
 }
 
@@ -226,7 +208,7 @@ void TestLogon::plainTextPasswordIsHashedAtFirstLogon()
     m_menu->hide();
     showWithoutEncoder();
     enter("ann", "plain old ");
-    QCOMPARE(m_port->captions(), QStringList{"E0002"});
+    QCOMPARE(m_world->port.captions(), QStringList{"E0002"});
     enter("ann", "plain old");
     QVERIFY(m_menu->isVisible());
 }
@@ -239,8 +221,8 @@ void TestLogon::f1GivesHelpNotThePassword()
     m_logon->edtGongHao->setEditText("ann");
     curOperator.GongHao = "ann";
     QTest::keyClick(m_logon->edtMiMa, Qt::Key_F1);
-    QCOMPARE(m_port->captions(), QStringList{"N9001"});
-    QCOMPARE(m_port->boxes().first().text, QString("Ask a super administrator to reset your password."));
+    QCOMPARE(m_world->port.captions(), QStringList{"N9001"});
+    QCOMPARE(m_world->port.boxes().first().text, QString("Ask a super administrator to reset your password."));
 }
 
 void TestLogon::passwordChangeChecksItsEntries_data()
@@ -281,18 +263,18 @@ void TestLogon::passwordChangeChecksItsEntries()
     showWithoutEncoder();
     for (const QString &answer : answers) {
         if (answer == kCancel)
-            m_port->cancelInput();
+            m_world->port.cancelInput();
         else
-            m_port->input(answer);
+            m_world->port.input(answer);
     }
     m_logon->edtGongHao->setEditText(code);
     m_logon->cmdModiMiMa->click();
 
     if (caption.isEmpty()) {
-        QVERIFY(m_port->boxes().isEmpty());
+        QVERIFY(m_world->port.boxes().isEmpty());
     } else {
-        QCOMPARE(m_port->captions(), QStringList{caption});
-        QCOMPARE(m_port->boxes().first().text, text);
+        QCOMPARE(m_world->port.captions(), QStringList{caption});
+        QCOMPARE(m_world->port.boxes().first().text, text);
     }
     QVERIFY(PasswordMatches(storedPassword("ann"), nowLogsOnWith));
 }
@@ -306,17 +288,17 @@ void TestLogon::changedPasswordLogsOn()
     QVERIFY(AddOperatorRow("gus", "G"));
     showWithoutEncoder();
     for (const char *answer : {"", "fresh", "fresh"})
-        m_port->input(answer);
+        m_world->port.input(answer);
     m_logon->edtGongHao->setEditText("gus");
     m_logon->cmdModiMiMa->click();
-    QCOMPARE(m_port->captions(), QStringList{"SUCCESS"});
-    QCOMPARE(m_port->prompts(), (QStringList{"Type your current password.\n", "Type a new password.\n",
+    QCOMPARE(m_world->port.captions(), QStringList{"SUCCESS"});
+    QCOMPARE(m_world->port.prompts(), (QStringList{"Type your current password.\n", "Type a new password.\n",
                                              "Type the new password again to confirm.\n"}));
     QVERIFY(IsPasswordHash(storedPassword("gus")));
 
-    m_port->clear();
+    m_world->port.clear();
     enter("gus", "other");
-    QCOMPARE(m_port->captions(), QStringList{"E0002"});
+    QCOMPARE(m_world->port.captions(), QStringList{"E0002"});
     enter("gus", "fresh");
     QVERIFY(m_menu->isVisible());
 }

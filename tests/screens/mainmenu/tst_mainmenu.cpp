@@ -3,8 +3,7 @@
 #include "core/sharedtexts.h"
 #include "core/state.h"
 #include "screens/mainmenu/mainmenu.h"
-#include "support/scriptedport.h"
-#include "support/workfolder.h"
+#include "support/testworld.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -31,8 +30,7 @@ private slots:
     void aboutTextShowsLibraryAndReader();
 
 private:
-    WorkFolder *m_folder = nullptr;
-    ScriptedPort *m_port = nullptr;
+    std::optional<TestWorld> m_world;
     QWidget *m_logon = nullptr;
     TfrmMain *m_menu = nullptr;
 };
@@ -77,12 +75,7 @@ QStringList withoutScreenWarnings(const QStringList &captions)
 
 void TestMainMenu::init()
 {
-    ResetState();
-    m_folder = new WorkFolder;
-    m_folder->write("System.ini", "[SYSTEM]\nHotelName=Hotel Adler\nCompanyName=Adler Locks\n");
-    LoadSettings();
-    LoadSharedTexts();
-    m_port = new ScriptedPort;
+    m_world.emplace(WorldOptions{.systemIni = "[SYSTEM]\nHotelName=Hotel Adler\nCompanyName=Adler Locks\n"});
     m_logon = new QWidget;
     m_menu = new TfrmMain(m_logon);
 }
@@ -93,8 +86,7 @@ void TestMainMenu::cleanup()
         RegisterWorkScreen(area, {});
     delete m_menu;
     delete m_logon;
-    delete m_port;
-    delete m_folder;
+    m_world.reset();
 }
 
 void TestMainMenu::rightsEnableTheWorkScreens_data()
@@ -150,9 +142,9 @@ void TestMainMenu::warnsOnASmallScreenAtEveryShowing()
     m_menu->show();
     m_menu->hide();
     m_menu->show();
-    QCOMPARE(m_port->captions(), (QStringList{caption, caption}));
-    QCOMPARE(m_port->boxes().first().icon, BoxIcon::Warning);
-    QCOMPARE(m_port->boxes().first().text, QString("The recommended screen resolution is 1024 x 768 pixels."));
+    QCOMPARE(m_world->port.captions(), (QStringList{caption, caption}));
+    QCOMPARE(m_world->port.boxes().first().icon, BoxIcon::Warning);
+    QCOMPARE(m_world->port.boxes().first().text, QString("The recommended screen resolution is 1024 x 768 pixels."));
     QVERIFY(m_menu->Label6->isVisible());
 }
 
@@ -187,8 +179,8 @@ void TestMainMenu::duplicateRoomsKeepTheFrontDeskClosed()
     hasDuplicateRooms = true;
     m_menu->show();
     m_menu->cmdReceiption->click();
-    QCOMPARE(withoutScreenWarnings(m_port->captions()), QStringList{"E0023"});
-    QCOMPARE(m_port->boxes().last().text, Common.ErrRepeatBldRoomNo);
+    QCOMPARE(withoutScreenWarnings(m_world->port.captions()), QStringList{"E0023"});
+    QCOMPARE(m_world->port.boxes().last().text, Common.ErrRepeatBldRoomNo);
     QVERIFY(log.isEmpty());
 
     m_menu->cmdRoomsDefination->click();
@@ -212,13 +204,13 @@ void TestMainMenu::f1ShowsTheHelpTexts()
 {
     QFETCH(QByteArray, interface);
     QFETCH(QString, note);
-    m_folder->write("Interface.txt", interface);
+    m_world->folder.write("Interface.txt", interface);
     m_menu->show();
-    m_port->clear();
+    m_world->port.clear();
     // F1 works whichever control has the focus.
     QTest::keyClick(m_menu->cmdReports, Qt::Key_F1);
-    QCOMPARE(m_port->captions(), QStringList{"Note"});
-    QCOMPARE(m_port->boxes().first().text, note);
+    QCOMPARE(m_world->port.captions(), QStringList{"Note"});
+    QCOMPARE(m_world->port.boxes().first().text, note);
 }
 
 void TestMainMenu::aboutTextShowsLibraryAndReader_data()

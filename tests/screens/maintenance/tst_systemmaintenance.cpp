@@ -6,9 +6,7 @@
 #include "screens/maintenance/systemmaintenance.h"
 #include "store/schema.h"
 #include "support/operatorrows.h"
-#include "support/scriptedport.h"
-#include "support/testdatabase.h"
-#include "support/workfolder.h"
+#include "support/testworld.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -46,12 +44,11 @@ private slots:
     void roleViewIsForSuperAdministrators();
 
 private:
-    void openScreen(Engine engine = Engine::SQLite);
+    void openScreen(Engine engine = Engine::SQLite, const QByteArray &systemIni = {});
     void showOperatorsPage();
     QStringList gridCodes() const;
 
-    WorkFolder *m_folder = nullptr;
-    ScriptedPort *m_port = nullptr;
+    std::optional<TestWorld> m_world;
     TfrmSystemMaintenance *m_screen = nullptr;
 };
 
@@ -76,9 +73,7 @@ QString operatorRow(const QString &code)
 
 void TestSystemMaintenance::init()
 {
-    ResetState();
-    m_folder = new WorkFolder;
-    m_port = new ScriptedPort;
+    m_world.emplace();
     strQX = QString(80, '1');
 }
 
@@ -86,17 +81,15 @@ void TestSystemMaintenance::cleanup()
 {
     delete m_screen;
     m_screen = nullptr;
-    CloseDatabase();
-    delete m_port;
-    delete m_folder;
+    m_world.reset();
 }
 
-void TestSystemMaintenance::openScreen(Engine engine)
+// The screen shows the settings it finds: a world of its own with the test's System.ini.
+void TestSystemMaintenance::openScreen(Engine engine, const QByteArray &systemIni)
 {
-    LoadSettings();
-    LoadSharedTexts();
-    QString error;
-    QVERIFY2(MakeDeliveredDatabase(engine, &error), qPrintable(error));
+    m_world.emplace(WorldOptions{.systemIni = systemIni});
+    strQX = QString(80, '1');
+    QVERIFY(m_world->deliverDatabase(engine));
     m_screen = new TfrmSystemMaintenance;
     m_screen->show();
 }
@@ -136,8 +129,7 @@ void TestSystemMaintenance::optionsShowTheSettings()
     QFETCH(QString, checkOut);
     QFETCH(QString, chosen);
     QFETCH(QString, lockOptions);
-    m_folder->write("System.ini", "[SYSTEM]\n" + system);
-    openScreen();
+    openScreen(Engine::SQLite, "[SYSTEM]\n" + system);
     QCOMPARE(m_screen->PageControl1->currentWidget(), m_screen->TabSheet1);
     QCOMPARE(m_screen->DateTimePicker1->time().toString("HH:mm"), checkOut);
     QCOMPARE(m_screen->rbCheckOutToVC->isChecked(), chosen == "VC");
@@ -148,7 +140,7 @@ void TestSystemMaintenance::optionsShowTheSettings()
         boxes += box->isChecked() ? '1' : '0';
     QCOMPARE(boxes, lockOptions);
     QVERIFY(m_screen->GroupBox1->isHidden());
-    QVERIFY(m_port->boxes().isEmpty());
+    QVERIFY(m_world->port.boxes().isEmpty());
 }
 
 void TestSystemMaintenance::saveWritesLockOptionsOnlyWhenShown_data()
@@ -166,8 +158,7 @@ void TestSystemMaintenance::saveWritesLockOptionsOnlyWhenShown()
     QFETCH(bool, extraOptions);
     QFETCH(QString, baoJing);
     QFETCH(QString, tiShi);
-    m_folder->write("System.ini", "[SYSTEM]\nBaoJing=192\nTiShi=236\nSkin=Night.qss\n");
-    openScreen();
+    openScreen(Engine::SQLite, "[SYSTEM]\nBaoJing=192\nTiShi=236\nSkin=Night.qss\n");
     QTest::keyClick(m_screen->edtBakPath, Qt::Key_F5);
     QVERIFY(!m_screen->GroupBox1->isHidden());
     m_screen->cmdReturnToDefault->click();
@@ -187,8 +178,8 @@ void TestSystemMaintenance::saveWritesLockOptionsOnlyWhenShown()
     m_screen->chkGuestLLock->setChecked(false);
     m_screen->cmdSave->click();
 
-    QCOMPARE(m_port->captions(), QStringList{"N9030"});
-    QCOMPARE(m_port->boxes().first().text, QString("Saved Successfully"));
+    QCOMPARE(m_world->port.captions(), QStringList{"N9030"});
+    QCOMPARE(m_world->port.boxes().first().text, QString("Saved Successfully"));
     QCOMPARE(m_screen->result(), int(QDialog::Accepted));
     QCOMPARE(systemValue("BaoJing"), baoJing);
     QCOMPARE(systemValue("TiShi"), tiShi);
@@ -269,19 +260,19 @@ void TestSystemMaintenance::serviceUnlockSwitchesDirectEraseOn()
     private:
         ScriptedPort *m_boxes;
         QString m_answer;
-    } port(m_port, answer);
+    } port(&m_world->port, answer);
     SetOperatorPort(&port);
     QTest::keyClick(m_screen->edtHotelName, Qt::Key_F2);
-    SetOperatorPort(m_port);
+    SetOperatorPort(&m_world->port);
 
     QVERIFY(port.offered >= kLowestChallenge && port.offered <= kHighestChallenge);
-    QCOMPARE(m_port->boxes().first().caption, QString("N9056"));
-    QCOMPARE(m_port->boxes().first().text, QString("Please Input password"));
+    QCOMPARE(m_world->port.boxes().first().caption, QString("N9056"));
+    QCOMPARE(m_world->port.boxes().first().text, QString("Please Input password"));
     QCOMPARE(fDirectCardErase, unlocked);
-    QCOMPARE(m_port->captions().size(), unlocked ? 2 : 1);
+    QCOMPARE(m_world->port.captions().size(), unlocked ? 2 : 1);
     if (unlocked) {
-        QCOMPARE(m_port->captions().last(), QString("DirectCardErase"));
-        QCOMPARE(m_port->boxes().last().text, QString("OK"));
+        QCOMPARE(m_world->port.captions().last(), QString("DirectCardErase"));
+        QCOMPARE(m_world->port.boxes().last().text, QString("OK"));
     }
 }
 
@@ -328,22 +319,22 @@ void TestSystemMaintenance::addOperatorCutsAndChecksItsAnswers()
     showOperatorsPage();
     for (const QString &answer : answers) {
         if (answer == kCancel)
-            m_port->cancelInput();
+            m_world->port.cancelInput();
         else
-            m_port->input(answer);
+            m_world->port.input(answer);
     }
     m_screen->cmdAddOprt->click();
 
-    QCOMPARE(m_port->captions(), caption.isEmpty() ? QStringList() : QStringList{caption});
+    QCOMPARE(m_world->port.captions(), caption.isEmpty() ? QStringList() : QStringList{caption});
     QCOMPARE(operatorRow(answers.first().trimmed().left(20)), row);
-    QCOMPARE(m_port->prompts().first(), QString("Please Input Code\n"));
+    QCOMPARE(m_world->port.prompts().first(), QString("Please Input Code\n"));
     if (caption == "E0014") {
-        const QString text = m_port->boxes().first().text;
+        const QString text = m_world->port.boxes().first().text;
         QVERIFY(text.startsWith("Add New Operator Failure\n"));
         QVERIFY(text.endsWith("\nBOB\nAnother Bob\n\nA"));
     }
     if (caption.isEmpty() && !row.isEmpty()) {
-        QCOMPARE(m_port->prompts().last(), QString("Please Input Type\n\nS: Super Administrator\n\nA: Administrator\n"
+        QCOMPARE(m_world->port.prompts().last(), QString("Please Input Type\n\nS: Super Administrator\n\nA: Administrator\n"
                                                    "\nM: Manager\n\nG: General Operator\n"));
         QVERIFY(gridCodes().contains(row.section('|', 0, 0)));
     }
@@ -364,15 +355,15 @@ void TestSystemMaintenance::removeAsksFirst()
     QVERIFY(m_screen->RadioGenOprt->isChecked());
 
     m_screen->cmdRemoveOprt->click();
-    QCOMPARE(m_port->captions(), QStringList{"N9029"});
-    QCOMPARE(m_port->boxes().first().text, QString("Are you sure to remove the operator?\nbob\nbob Name"));
+    QCOMPARE(m_world->port.captions(), QStringList{"N9029"});
+    QCOMPARE(m_world->port.boxes().first().text, QString("Are you sure to remove the operator?\nbob\nbob Name"));
     QCOMPARE(gridCodes(), (QStringList{"ann", "bob"}));
 
-    m_port->answer(BoxAnswer::Ok);
+    m_world->port.answer(BoxAnswer::Ok);
     m_screen->cmdRemoveOprt->click();
     QCOMPARE(gridCodes(), QStringList{"ann"});
     // The last super administrator may go too: the logon brings back "Super".
-    m_port->answer(BoxAnswer::Ok);
+    m_world->port.answer(BoxAnswer::Ok);
     m_screen->cmdRemoveOprt->click();
     QCOMPARE(gridCodes(), QStringList{""});
     QCOMPARE(m_screen->selOperator.GongHao, QString());
@@ -417,20 +408,20 @@ void TestSystemMaintenance::modifyOperator()
     m_screen->GridOperators->setCurrentCell(1, 1);
     for (const QString &answer : answers) {
         if (answer == kCancel)
-            m_port->cancelInput();
+            m_world->port.cancelInput();
         else
-            m_port->input(answer);
+            m_world->port.input(answer);
     }
     m_screen->cmdModiOprt->click();
 
-    QCOMPARE(m_port->captions(), caption.isEmpty() ? QStringList() : QStringList{caption});
-    QCOMPARE(m_port->prompts().first(), QString("Code\n"));
-    QCOMPARE(m_port->offered().first(), QString("bob"));
+    QCOMPARE(m_world->port.captions(), caption.isEmpty() ? QStringList() : QStringList{caption});
+    QCOMPARE(m_world->port.prompts().first(), QString("Code\n"));
+    QCOMPARE(m_world->port.offered().first(), QString("bob"));
     QCOMPARE(operatorRow("bob"), bobRow);
     if (!newRow.isEmpty())
         QCOMPARE(operatorRow(newRow.section('|', 0, 0)), newRow);
     if (caption == "E0017")
-        QVERIFY(m_port->boxes().first().text.endsWith("\nbob --> ann"));
+        QVERIFY(m_world->port.boxes().first().text.endsWith("\nbob --> ann"));
     // The same grid row is selected again.
     QCOMPARE(m_screen->GridOperators->currentRow(), 1);
 }
@@ -459,10 +450,10 @@ void TestSystemMaintenance::roleViewIsForSuperAdministrators()
 
     // A role row is modified by its rights string alone.
     const QString rights = QString(60, '1') + QString(20, '0');
-    m_port->input(rights);
+    m_world->port.input(rights);
     m_screen->cmdModiOprt->click();
-    QCOMPARE(m_port->prompts(), QStringList{"Memo\n"});
-    QCOMPARE(m_port->offered(), QStringList{DefaultRights('M')});
+    QCOMPARE(m_world->port.prompts(), QStringList{"Memo\n"});
+    QCOMPARE(m_world->port.offered(), QStringList{DefaultRights('M')});
     QCOMPARE(operatorRow("proQuanXian_M"), "proQuanXian_M|Manager|" + rights + "|M");
     QVERIFY(m_screen->cmdRemoveOprt->isHidden());
     QCOMPARE(m_screen->GridOperators->currentRow(), 3);

@@ -1,10 +1,6 @@
-#include "core/settings.h"
-#include "core/sharedtexts.h"
 #include "screens/rooms/numberrange.h"
 #include "screens/rooms/roombatch.h"
-#include "support/scriptedport.h"
-#include "support/testdatabase.h"
-#include "support/workfolder.h"
+#include "support/testworld.h"
 
 #include <QSqlQuery>
 #include <QTest>
@@ -12,8 +8,6 @@
 class TestRoomBatch : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanup() { CloseDatabase(); }
     void parsesNumberRanges_data();
     void parsesNumberRanges();
     void insertsRooms_data();
@@ -50,15 +44,10 @@ bool runBatch(ScriptedPort &port, const QStringList &answers)
         port.input(answer);
     answerRest(port);
     const RoomBatchPrompts prompts{"Insert Room(s)", "Hour Rate Start-up", " Hour Rate Price"};
-    return InsertNewRooms(RoomsDefinationTexts::load(), prompts, kBuilding, TRoomInfo());
+    return InsertNewRooms(ReadRoomsDefinationTexts(), prompts, kBuilding, TRoomInfo());
 }
 
 } // namespace
-
-void TestRoomBatch::initTestCase()
-{
-    LoadSharedTexts();
-}
 
 void TestRoomBatch::parsesNumberRanges_data()
 {
@@ -141,11 +130,9 @@ void TestRoomBatch::insertsRooms()
     QFETCH(QStringList, rooms);
     QFETCH(QStringList, captions);
     QFETCH(QString, offeredIndex);
-    WorkFolder folder;
-    LoadSettings();
-    QString error;
-    QVERIFY2(MakeDeliveredDatabase(Engine::SQLite, &error), qPrintable(error));
-    ScriptedPort port;
+    TestWorld world;
+    QVERIFY(world.deliverDatabase(Engine::SQLite));
+    ScriptedPort &port = world.port;
     runBatch(port, answers);
     QCOMPARE(port.captions(), captions);
     QCOMPARE(roomsInDatabase(), rooms);
@@ -158,11 +145,9 @@ void TestRoomBatch::rerunningABatchReportsEveryRoom()
     QFETCH(Engine, engine);
     if (SkipWithoutServer(engine))
         return;
-    WorkFolder folder;
-    LoadSettings();
-    QString error;
-    QVERIFY2(MakeDeliveredDatabase(engine, &error), qPrintable(error));
-    ScriptedPort port;
+    TestWorld world;
+    QVERIFY(world.deliverDatabase(engine));
+    ScriptedPort &port = world.port;
     QVERIFY(runBatch(port, {"3", "301-303"}));
     QVERIFY(port.boxes().isEmpty());
     QVERIFY(runBatch(port, {"3", "301-303"}));

@@ -1,21 +1,17 @@
 #include "core/ini.h"
 #include "core/settings.h"
-#include "core/sharedtexts.h"
 #include "screens/rooms/lockidexport.h"
 #include "screens/rooms/roomcommands.h"
-#include "support/scriptedport.h"
-#include "support/testdatabase.h"
-#include "support/workfolder.h"
+#include "support/roomrows.h"
+#include "support/testworld.h"
 
-#include <QSqlQuery>
 #include <QTest>
 
 class TestRoomCommands : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { LoadSharedTexts(); }
     void init();
-    void cleanup();
+    void cleanup() { m_world.reset(); }
     void addsBuildings_data();
     void addsBuildings();
     void renamesOnlyToANewName_data();
@@ -30,7 +26,7 @@ private slots:
     void exportsLockIds();
 
 private:
-    WorkFolder *m_folder = nullptr;
+    std::optional<TestWorld> m_world;
     RoomsDefinationTexts m_texts;
 };
 
@@ -38,67 +34,23 @@ namespace {
 
 const TBuildingInfo kMain{1, "Main"};
 
-void exec(const QString &sql)
-{
-    QSqlQuery query(Db());
-    QVERIFY2(query.exec(sql), qPrintable(sql));
-}
-
-QVariant scalar(const QString &sql)
-{
-    QSqlQuery query(Db());
-    if (!query.exec(sql) || !query.next())
-        return {};
-    return query.value(0);
-}
-
+// A room of building 1.
 TRoomInfo room(int flrNo, int romId, const QString &roomNo, int publicDoor = 0)
 {
-    TRoomInfo r;
-    r.BldNo = 1;
-    r.FlrNo = flrNo;
-    r.RomID = romId;
-    r.RomID2 = romId;
-    r.RoomNo = roomNo;
-    r.sType = "Standard";
-    r.Price = Currency::fromWhole(288);
-    r.MaxCards = 3;
+    TRoomInfo r = RoomRow(1, flrNo, romId, roomNo);
     r.PublicDoor = publicDoor;
-    r.LockNo = QStringLiteral("001%1%2").arg(flrNo, 3, 10, QLatin1Char('0')).arg(romId, 3, 10, QLatin1Char('0'));
     return r;
-}
-
-void store(const TRoomInfo &r)
-{
-    QSqlQuery insert(Db());
-    insert.prepare("INSERT INTO RoomInfo (BldNo, FlrNo, RomID, RomID2, RoomNo, sType, Status, Price, MaxCards, "
-                   "PublicDoor) VALUES (:a, :b, :c, :d, :e, :f, 'Vacant', :g, :h, :i)");
-    const QVariantList values{r.BldNo, r.FlrNo, r.RomID, r.RomID2, r.RoomNo, r.sType, r.Price.toSql(), r.MaxCards,
-                              r.PublicDoor};
-    const char *names[] = {":a", ":b", ":c", ":d", ":e", ":f", ":g", ":h", ":i"};
-    for (int i = 0; i < values.size(); ++i)
-        insert.bindValue(names[i], values[i]);
-    QVERIFY(insert.exec());
 }
 
 } // namespace
 
 void TestRoomCommands::init()
 {
-    m_folder = new WorkFolder;
-    LoadSettings();
-    m_texts = RoomsDefinationTexts::load();
-    QString error;
-    QVERIFY2(MakeDeliveredDatabase(Engine::SQLite, &error), qPrintable(error));
-    exec("INSERT INTO BuildingInfo VALUES (1, 'Main')");
-    store(room(2, 3, "203"));
-    store(room(2, 4, "204", kPublicDoorOpens));
-}
-
-void TestRoomCommands::cleanup()
-{
-    CloseDatabase();
-    delete m_folder;
+    m_world.emplace(WorldOptions{.database = Engine::SQLite});
+    m_texts = ReadRoomsDefinationTexts();
+    QVERIFY(SqlExec("INSERT INTO BuildingInfo VALUES (1, 'Main')"));
+    QVERIFY(AddRoomRow(room(2, 3, "203")));
+    QVERIFY(AddRoomRow(room(2, 4, "204", kPublicDoorOpens)));
 }
 
 void TestRoomCommands::addsBuildings_data()
@@ -120,16 +72,16 @@ void TestRoomCommands::addsBuildings()
     QFETCH(QString, number);
     QFETCH(QStringList, captions);
     QFETCH(int, buildings);
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     port.input(number);
     port.input("  Garden Wing  ");
     AddBuilding(m_texts, "Insert a New Building");
     QCOMPARE(port.captions(), captions);
-    QCOMPARE(scalar("SELECT COUNT(*) FROM BuildingInfo").toInt(), buildings);
+    QCOMPARE(SqlScalar("SELECT COUNT(*) FROM BuildingInfo").toInt(), buildings);
     if (captions == QStringList{"E0003"})
         QCOMPARE(port.boxes().first().text, "Please specify the Building No. between 0-15.\n" + number);
     if (captions.isEmpty() && buildings == 2)
-        QCOMPARE(scalar("SELECT BldName FROM BuildingInfo WHERE BldNo=" + number).toString(), QString("Garden Wing"));
+        QCOMPARE(SqlScalar("SELECT BldName FROM BuildingInfo WHERE BldNo=" + number).toString(), QString("Garden Wing"));
 }
 
 void TestRoomCommands::renamesOnlyToANewName_data()
@@ -147,27 +99,27 @@ void TestRoomCommands::renamesOnlyToANewName()
     QFETCH(QString, answer);
     QFETCH(bool, written);
     QFETCH(QString, name);
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     port.input(answer);
     QCOMPARE(RenameBuilding(m_texts, "Modify Building Name", kMain), written);
-    QCOMPARE(scalar("SELECT BldName FROM BuildingInfo WHERE BldNo=1").toString(), name);
+    QCOMPARE(SqlScalar("SELECT BldName FROM BuildingInfo WHERE BldNo=1").toString(), name);
     QVERIFY(port.boxes().isEmpty());
 }
 
 void TestRoomCommands::removesABuildingWithItsRooms()
 {
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     port.answer(BoxAnswer::Ok);
     port.answer(BoxAnswer::Cancel);
     QVERIFY(!RemoveBuilding(m_texts, kMain));
-    QCOMPARE(scalar("SELECT COUNT(*) FROM RoomInfo").toInt(), 2);
+    QCOMPARE(SqlScalar("SELECT COUNT(*) FROM RoomInfo").toInt(), 2);
     port.answer(BoxAnswer::Ok);
     port.answer(BoxAnswer::Ok);
     QVERIFY(RemoveBuilding(m_texts, kMain));
     QCOMPARE(port.captions(), (QStringList{"N9004", "N9005", "N9004", "N9005"}));
     QCOMPARE(port.boxes()[0].text, QString("Are you sure to remove the selected building?\n1,Main"));
-    QCOMPARE(scalar("SELECT COUNT(*) FROM RoomInfo").toInt(), 0);
-    QCOMPARE(scalar("SELECT COUNT(*) FROM BuildingInfo").toInt(), 0);
+    QCOMPARE(SqlScalar("SELECT COUNT(*) FROM RoomInfo").toInt(), 0);
+    QCOMPARE(SqlScalar("SELECT COUNT(*) FROM BuildingInfo").toInt(), 0);
 }
 
 void TestRoomCommands::togglesPublicDoors_data()
@@ -190,13 +142,13 @@ void TestRoomCommands::togglesPublicDoors()
     QFETCH(int, after);
     QFETCH(QStringList, captions);
     TRoomInfo r = room(2, 3, "203", before);
-    exec(QStringLiteral("UPDATE RoomInfo SET PublicDoor=%1 WHERE RomID=3").arg(before));
-    ScriptedPort port;
+    QVERIFY(SqlExec(QStringLiteral("UPDATE RoomInfo SET PublicDoor=%1 WHERE RomID=3").arg(before)));
+    ScriptedPort &port = m_world->port;
     port.answer(BoxAnswer::Ok);
     QVERIFY(TogglePublicDoor(m_texts, mark, kMain, r));
     QCOMPARE(port.captions(), captions);
     QCOMPARE(r.PublicDoor, after);
-    QCOMPARE(scalar("SELECT PublicDoor FROM RoomInfo WHERE RomID=3").toInt(), after);
+    QCOMPARE(SqlScalar("SELECT PublicDoor FROM RoomInfo WHERE RomID=3").toInt(), after);
     QCOMPARE(PublicDoorMark(after), after == kPublicDoorSet ? QString("*") : after ? QString("#") : QString());
 }
 
@@ -216,14 +168,14 @@ void TestRoomCommands::editsTheSecondIndex()
     QFETCH(int, stored);
     QFETCH(QStringList, captions);
     TRoomInfo r = room(2, 3, "203");
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     if (answer.isNull())
         port.cancelInput();
     else
         port.input(answer);
     EditSecondIndex(m_texts, "Modify Room Information", r);
     QCOMPARE(port.captions(), captions);
-    QCOMPARE(scalar("SELECT RomID2 FROM RoomInfo WHERE RomID=3").toInt(), stored);
+    QCOMPARE(SqlScalar("SELECT RomID2 FROM RoomInfo WHERE RomID=3").toInt(), stored);
     QCOMPARE(r.LockNo, QString("001002003"));
 }
 
@@ -263,11 +215,11 @@ void TestRoomCommands::modifiesRoomColumns()
     QFETCH(QString, check);
     QFETCH(QString, expected);
     QFETCH(QStringList, captions);
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     port.input(answer);
     ModifyRoom(m_texts, "Modify Room Information", column, "Header", kMain, room(2, 3, "203"));
     QCOMPARE(port.captions(), captions);
-    const QVariant value = scalar(check);
+    const QVariant value = SqlScalar(check);
     QCOMPARE(column == ColPrice || column == ColHourPrice ? Currency::fromSql(value).toString() : value.toString(),
              expected);
     if (captions == QStringList{"E0010"})
@@ -276,7 +228,7 @@ void TestRoomCommands::modifiesRoomColumns()
 
 void TestRoomCommands::exportsLockIds()
 {
-    m_folder->write("LOCKID.INI", "[OTHER]\nA=1\n[LOCKID]\n999999999=old\n");
+    m_world->folder.write("LOCKID.INI", "[OTHER]\nA=1\n[LOCKID]\n999999999=old\n");
     const QString path = ExportLockIds();
     QCOMPARE(path, settings.WorkPath + "LOCKID.INI");
     const IniFile lockIds(path);

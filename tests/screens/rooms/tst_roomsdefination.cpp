@@ -1,11 +1,8 @@
-#include "core/settings.h"
-#include "core/sharedtexts.h"
 #include "core/state.h"
 #include "screens/rooms/roomsdefination.h"
 #include "store/rooms.h"
-#include "support/scriptedport.h"
-#include "support/testdatabase.h"
-#include "support/workfolder.h"
+#include "support/roomrows.h"
+#include "support/testworld.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -18,8 +15,8 @@
 class TestRoomsDefination : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
+    void init() { m_world.emplace(WorldOptions{.database = Engine::SQLite}); }
+    void cleanup() { m_world.reset(); }
     void noBuildingAnswersWithMsgAddBld();
     void buildingWithoutRoomsShowsN9002();
     void showsRoomsWithMarksAndLockNumbers();
@@ -29,22 +26,19 @@ private slots:
     void pickerKeysDoNotEdit();
 
 private:
-    WorkFolder *m_folder = nullptr;
+    std::optional<TestWorld> m_world;
 };
 
 namespace {
 
-void exec(const QString &sql)
+// A room of building 1 with an issue counter and a card out, which the picker hands back.
+bool addRoom(int flrNo, int romId, const QString &roomNo, int publicDoor = 0)
 {
-    QSqlQuery query(Db());
-    QVERIFY2(query.exec(sql), qPrintable(sql));
-}
-
-void addRoom(int flrNo, int romId, const QString &roomNo, int publicDoor = 0)
-{
-    exec(QStringLiteral("INSERT INTO RoomInfo VALUES (1, %1, %2, %2, '%3', 'Standard', 'Vacant', 288, 4, 1, 3, %4, '',"
-                        " '1899-12-30T00:00:00.000', '1899-12-30T00:00:00.000', 0, 0)")
-             .arg(flrNo).arg(romId).arg(roomNo).arg(publicDoor));
+    TRoomInfo room = RoomRow(1, flrNo, romId, roomNo);
+    room.Dai = 4;
+    room.CardCount = 1;
+    room.PublicDoor = publicDoor;
+    return AddRoomRow(room);
 }
 
 void openForEditing()
@@ -60,26 +54,10 @@ void press(QWidget *widget, Qt::Key key)
 
 } // namespace
 
-void TestRoomsDefination::init()
-{
-    ResetState();
-    m_folder = new WorkFolder;
-    LoadSettings();
-    LoadSharedTexts();
-    QString error;
-    QVERIFY2(MakeDeliveredDatabase(Engine::SQLite, &error), qPrintable(error));
-}
-
-void TestRoomsDefination::cleanup()
-{
-    CloseDatabase();
-    delete m_folder;
-}
-
 void TestRoomsDefination::noBuildingAnswersWithMsgAddBld()
 {
     openForEditing();
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     TfrmRoomsDefination screen;
     screen.show();
     QCOMPARE(screen.Label1->text(), QString("Please add building(s) and guestroom(s)"));
@@ -96,9 +74,9 @@ void TestRoomsDefination::noBuildingAnswersWithMsgAddBld()
 
 void TestRoomsDefination::buildingWithoutRoomsShowsN9002()
 {
-    exec("INSERT INTO BuildingInfo VALUES (1, 'Main')");
+    QVERIFY(SqlExec("INSERT INTO BuildingInfo VALUES (1, 'Main')"));
     openForEditing();
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     TfrmRoomsDefination screen;
     screen.show();
     QCOMPARE(port.captions(), QStringList{"N9002"});
@@ -112,11 +90,11 @@ void TestRoomsDefination::buildingWithoutRoomsShowsN9002()
 
 void TestRoomsDefination::showsRoomsWithMarksAndLockNumbers()
 {
-    exec("INSERT INTO BuildingInfo VALUES (1, 'Main')");
-    addRoom(2, 4, "204", 128);
-    addRoom(1, 1, "101", 8);
+    QVERIFY(SqlExec("INSERT INTO BuildingInfo VALUES (1, 'Main')"));
+    QVERIFY(addRoom(2, 4, "204", 128));
+    QVERIFY(addRoom(1, 1, "101", 8));
     openForEditing();
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     TfrmRoomsDefination screen;
     screen.show();
     QCOMPARE(screen.GridRooms->rowCount(), 2);
@@ -142,11 +120,11 @@ void TestRoomsDefination::showsRoomsWithMarksAndLockNumbers()
 
 void TestRoomsDefination::removingTheLastRowSelectsTheNewLast()
 {
-    exec("INSERT INTO BuildingInfo VALUES (1, 'Main')");
+    QVERIFY(SqlExec("INSERT INTO BuildingInfo VALUES (1, 'Main')"));
     for (int index = 1; index <= 3; ++index)
-        addRoom(1, index, QStringLiteral("10%1").arg(index));
+        QVERIFY(addRoom(1, index, QStringLiteral("10%1").arg(index)));
     openForEditing();
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     TfrmRoomsDefination screen;
     screen.show();
     screen.GridRooms->setCurrentCell(2, 1);
@@ -160,9 +138,9 @@ void TestRoomsDefination::removingTheLastRowSelectsTheNewLast()
 
 void TestRoomsDefination::closingTheEditorReloadsTheRegistry()
 {
-    exec("INSERT INTO BuildingInfo VALUES (1, 'Main')");
+    QVERIFY(SqlExec("INSERT INTO BuildingInfo VALUES (1, 'Main')"));
     openForEditing();
-    ScriptedPort port;
+    ScriptedPort &port = m_world->port;
     TfrmRoomsDefination screen;
     screen.show();
     for (const char *answer : {"3", "301-303", "Standard", "288", "0", "0", "3"})
@@ -177,10 +155,10 @@ void TestRoomsDefination::closingTheEditorReloadsTheRegistry()
 
 void TestRoomsDefination::pickerReturnsTheWholeRegistryEntry()
 {
-    exec("INSERT INTO BuildingInfo VALUES (1, 'Main')");
-    addRoom(1, 1, "101");
-    addRoom(1, 2, "102");
-    ScriptedPort port;
+    QVERIFY(SqlExec("INSERT INTO BuildingInfo VALUES (1, 'Main')"));
+    QVERIFY(addRoom(1, 1, "101"));
+    QVERIFY(addRoom(1, 2, "102"));
+    ScriptedPort &port = m_world->port;
     LoadAryRoom();
     curMenu = "Receiption";
     isSearchLockNo = true;
@@ -201,9 +179,9 @@ void TestRoomsDefination::pickerReturnsTheWholeRegistryEntry()
 
 void TestRoomsDefination::pickerKeysDoNotEdit()
 {
-    exec("INSERT INTO BuildingInfo VALUES (1, 'Main')");
-    addRoom(1, 1, "101");
-    ScriptedPort port;
+    QVERIFY(SqlExec("INSERT INTO BuildingInfo VALUES (1, 'Main')"));
+    QVERIFY(addRoom(1, 1, "101"));
+    ScriptedPort &port = m_world->port;
     LoadAryRoom();
     curMenu = "KeysForStaff";
     isSearchLockNo = true;
