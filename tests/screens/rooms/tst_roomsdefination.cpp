@@ -27,6 +27,9 @@ private slots:
     void closingTheEditorReloadsTheRegistry();
     void pickerReturnsTheWholeRegistryEntry();
     void pickerKeysDoNotEdit();
+    void failedReadsSayNothingAboutTheData_data();
+    void failedReadsSayNothingAboutTheData();
+    void editsARowThatMakesNoLockNumber();
 
 private:
     WorkFolder *m_folder = nullptr;
@@ -220,6 +223,64 @@ void TestRoomsDefination::pickerKeysDoNotEdit()
     QVERIFY(query.exec("SELECT COUNT(*), MAX(PublicDoor) FROM RoomInfo") && query.next());
     QCOMPARE(query.value(0).toInt(), 1);
     QCOMPARE(query.value(1).toInt(), 0);
+}
+
+void TestRoomsDefination::failedReadsSayNothingAboutTheData_data()
+{
+    QTest::addColumn<QString>("unreadable");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("buildings") << "BuildingInfo" << "E0068";
+    QTest::newRow("rooms") << "RoomInfo" << "E0069";
+}
+
+void TestRoomsDefination::failedReadsSayNothingAboutTheData()
+{
+    QFETCH(QString, unreadable);
+    QFETCH(QString, caption);
+    exec("INSERT INTO BuildingInfo VALUES (1, 'Main')");
+    exec("ALTER TABLE " + unreadable + " RENAME TO Away");
+    openForEditing();
+    ScriptedPort port;
+    TfrmRoomsDefination screen;
+    screen.show();
+    // No "Please add building(s)", no N9002: a failed read says nothing about what is stored.
+    QCOMPARE(port.captions(), QStringList{caption});
+    QCOMPARE(screen.Label1->text(), QString("List Of Buildings"));
+    QCOMPARE(screen.GridRooms->rowCount(), 1);
+}
+
+void TestRoomsDefination::editsARowThatMakesNoLockNumber()
+{
+    exec("INSERT INTO BuildingInfo VALUES (1, 'Main')");
+    addRoom(1, 1, "101");
+    exec("INSERT INTO RoomInfo (BldNo, FlrNo, RomID, RomID2, RoomNo, Status, MaxCards) VALUES (1, 1.5, 2, 0, '1x',"
+         " 'Vacant', 3)");
+    openForEditing();
+    ScriptedPort port;
+    TfrmRoomsDefination screen;
+    screen.show();
+    QCOMPARE(screen.GridRooms->rowCount(), 2);
+    // The selected room is the listed record, with what the grid does not show.
+    QCOMPARE(curRoom.BldRoomNo, QString("1-101"));
+    QCOMPARE(curRoom.Dai, 4);
+    QCOMPARE(curRoom.CardCount, 1);
+    QCOMPARE(screen.GridRooms->item(1, 1)->text(), QString("1.5"));
+    QCOMPARE(screen.GridRooms->item(1, 9)->text(), QString("0011.5002"));
+
+    // A new room number leaves the floor as stored; then the row is removed.
+    screen.GridRooms->setCurrentCell(1, 2);
+    port.input("1y");
+    screen.cmdModiRoom->click();
+    QCOMPARE(port.captions(), QStringList{});
+    QSqlQuery query(Db());
+    QVERIFY(query.exec("SELECT FlrNo FROM RoomInfo WHERE RoomNo = '1y'") && query.next());
+    QCOMPARE(query.value(0).toString(), QString("1.5"));
+    QCOMPARE(screen.GridRooms->currentRow(), 1);
+    port.answer(BoxAnswer::Ok);
+    press(screen.GridRooms, Qt::Key_Delete);
+    QCOMPARE(port.captions(), QStringList{"N9014"});
+    QVERIFY(query.exec("SELECT COUNT(*) FROM RoomInfo") && query.next());
+    QCOMPARE(query.value(0).toInt(), 1);
 }
 
 QTEST_MAIN(TestRoomsDefination)
