@@ -209,6 +209,22 @@ bool TfrmRoomsDefination::hasBuilding() const
     return !curBldNoName.isEmpty();
 }
 
+bool TfrmRoomsDefination::buildingSelected(const QString &caption)
+{
+    if (hasBuilding())
+        return true;
+    // After a failed read nobody knows whether there are buildings: read them
+    // again rather than ask the operator to add some.
+    if (!m_buildingsRead) {
+        RefreshGridBlds();
+        if (hasBuilding())
+            RefreshGridRooms();
+        return false;
+    }
+    ShowWarning(caption, m_texts.msgAddBld);
+    return false;
+}
+
 void TfrmRoomsDefination::RefreshGridBlds()
 {
     const QSignalBlocker blocker(GridBlds);
@@ -216,7 +232,8 @@ void TfrmRoomsDefination::RefreshGridBlds()
     curBldNoName.clear();
     QList<TBuildingInfo> buildings;
     QString error;
-    if (!ReadBuildings(&buildings, &error)) {
+    m_buildingsRead = ReadBuildings(&buildings, &error);
+    if (!m_buildingsRead) {
         // Nothing is known about the buildings: the label must not say there are none.
         ShowError(QStringLiteral("E0068"), QStringLiteral("Read BuildingInfo Failure\n") + error);
         Label1->setText(m_texts.ListOfBuildings);
@@ -340,10 +357,8 @@ void TfrmRoomsDefination::cmdAddBldClick()
 
 void TfrmRoomsDefination::cmdDelBldClick()
 {
-    if (!hasBuilding()) {
-        ShowWarning(QStringLiteral("N9003"), m_texts.msgAddBld);
+    if (!buildingSelected(QStringLiteral("N9003")))
         return;
-    }
     if (!RemoveBuilding(m_texts, curBld))
         return;
     RefreshGridBlds();
@@ -352,10 +367,8 @@ void TfrmRoomsDefination::cmdDelBldClick()
 
 void TfrmRoomsDefination::cmdModiBldClick()
 {
-    if (!hasBuilding()) {
-        ShowWarning(QStringLiteral("N9006"), m_texts.msgAddBld);
+    if (!buildingSelected(QStringLiteral("N9006")))
         return;
-    }
     if (!RenameBuilding(m_texts, cmdModiBld->text(), curBld))
         return;
     RefreshGridBlds();
@@ -364,10 +377,8 @@ void TfrmRoomsDefination::cmdModiBldClick()
 
 void TfrmRoomsDefination::cmdAddRoomClick()
 {
-    if (!hasBuilding()) {
-        ShowWarning(QStringLiteral("N9007"), m_texts.msgAddBld);
+    if (!buildingSelected(QStringLiteral("N9007")))
         return;
-    }
     const RoomBatchPrompts prompts{cmdAddRoom->text(), GridRooms->horizontalHeaderItem(ColHourStartup)->text(),
                                    GridRooms->horizontalHeaderItem(ColHourPrice)->text()};
     if (InsertNewRooms(m_texts, prompts, curBld, curRoom))
@@ -376,10 +387,8 @@ void TfrmRoomsDefination::cmdAddRoomClick()
 
 void TfrmRoomsDefination::cmdDelRoomClick()
 {
-    if (!hasBuilding()) {
-        ShowWarning(QStringLiteral("N9013"), m_texts.msgAddBld);
+    if (!buildingSelected(QStringLiteral("N9013")))
         return;
-    }
     if (!hasRoomRow())
         return;
     const int row = GridRooms->currentRow();
@@ -394,10 +403,8 @@ void TfrmRoomsDefination::cmdModiRoomClick()
     const int column = GridRooms->currentColumn();
     if (column == ColStatus)
         return;
-    if (!hasBuilding()) {
-        ShowWarning(QStringLiteral("N9015"), m_texts.msgAddBld);
+    if (!buildingSelected(QStringLiteral("N9015")))
         return;
-    }
     if (!hasRoomRow())
         return;
     const int row = GridRooms->currentRow();

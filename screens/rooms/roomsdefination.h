@@ -64,6 +64,9 @@ private:
     void showDiagnostics();
 
     bool hasBuilding() const;
+    // A building is selected; otherwise the command with this caption says
+    // there is none (or, when the buildings could not be read, reads them again).
+    bool buildingSelected(const QString &caption);
     void selectRoomRow(int row);
     // A listed room is selected; only then is there a current key.
     bool hasRoomRow() const;
@@ -74,5 +77,6 @@ private:
     // The rooms as listed, one per grid row: the selected room is taken from
     // here, never parsed back out of the cells.
     QList<RoomRow> m_rooms;
+    bool m_buildingsRead = true;
     bool m_picker = false;
 };

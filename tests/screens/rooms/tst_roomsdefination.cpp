@@ -229,14 +229,16 @@ void TestRoomsDefination::failedReadsSayNothingAboutTheData_data()
 {
     QTest::addColumn<QString>("unreadable");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("buildings") << "BuildingInfo" << "E0068";
-    QTest::newRow("rooms") << "RoomInfo" << "E0069";
+    QTest::addColumn<QStringList>("afterRename"); // the boxes once Modify Building Name is pressed
+    QTest::newRow("buildings") << "BuildingInfo" << "E0068" << QStringList{"E0068", "E0068"};
+    QTest::newRow("rooms") << "RoomInfo" << "E0069" << QStringList{"E0069"};
 }
 
 void TestRoomsDefination::failedReadsSayNothingAboutTheData()
 {
     QFETCH(QString, unreadable);
     QFETCH(QString, caption);
+    QFETCH(QStringList, afterRename);
     exec("INSERT INTO BuildingInfo VALUES (1, 'Main')");
     exec("ALTER TABLE " + unreadable + " RENAME TO Away");
     openForEditing();
@@ -247,6 +249,9 @@ void TestRoomsDefination::failedReadsSayNothingAboutTheData()
     QCOMPARE(port.captions(), QStringList{caption});
     QCOMPARE(screen.Label1->text(), QString("List Of Buildings"));
     QCOMPARE(screen.GridRooms->rowCount(), 1);
+    // Nor does a command afterwards: without buildings read it reads them again.
+    screen.cmdModiBld->click();
+    QCOMPARE(port.captions(), afterRename);
 }
 
 void TestRoomsDefination::editsARowThatMakesNoLockNumber()
