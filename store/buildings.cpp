@@ -42,8 +42,13 @@ bool ReadBuildings(QList<TBuildingInfo> *rows, QString *error)
 
 bool InsertBuilding(const TBuildingInfo &building, QString *error)
 {
+    return InsertBuilding(Db(), building, error);
+}
+
+bool InsertBuilding(const QSqlDatabase &db, const TBuildingInfo &building, QString *error)
+{
     BusyCursor busy;
-    QSqlQuery insert(Db());
+    QSqlQuery insert(db);
     insert.prepare(QStringLiteral("INSERT INTO BuildingInfo VALUES(:BldNo,:BldName)"));
     insert.bindValue(QStringLiteral(":BldNo"), building.BldNo);
     insert.bindValue(QStringLiteral(":BldName"), building.BldName);

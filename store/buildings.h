@@ -5,12 +5,16 @@
 #include <QList>
 #include <QString>
 
+class QSqlDatabase;
+
 // The buildings of the property, table BuildingInfo. Each operation reports a
 // database failure through error; the caller shows it in its own coded box.
 
 // Every building in building-number order.
 bool ReadBuildings(QList<TBuildingInfo> *rows, QString *error);
 bool InsertBuilding(const TBuildingInfo &building, QString *error);
+// The same on a connection of its own (a database being built).
+bool InsertBuilding(const QSqlDatabase &db, const TBuildingInfo &building, QString *error);
 bool UpdateBuildingName(int bldNo, const QString &name, QString *error);
 
 // The two deletes of a building removal.

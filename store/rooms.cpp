@@ -297,7 +297,12 @@ bool ReadAllRoomRows(QList<RoomRow> *rows, QString *error)
 
 bool InsertRoom(const TRoomInfo &room, QString *error)
 {
-    QSqlQuery insert(Db());
+    return InsertRoom(Db(), room, error);
+}
+
+bool InsertRoom(const QSqlDatabase &db, const TRoomInfo &room, QString *error)
+{
+    QSqlQuery insert(db);
     insert.prepare(QStringLiteral(
         "INSERT INTO RoomInfo VALUES(:BldNo,:FlrNo,:RomID,:RomID2,:RoomNo,:sType,:Status,:Price,:Dai,:CardCount,"
         ":MaxCards,:PublicDoor,:BeiZhu,:ReservCkIn,:FirstCkOut,:HourRateStartup,:HourRatePrice)"));

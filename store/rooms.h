@@ -9,6 +9,8 @@
 
 #include <optional>
 
+class QSqlDatabase;
+
 // The room registry: every room of the property in memory (aryRoom, in
 // app/state.h), its lookups, the update of a room's state, the building and
 // floor lists and the bit helpers of the lock option bytes.
@@ -61,6 +63,8 @@ bool ReadAllRoomRows(QList<RoomRow> *rows, QString *error);
 
 // Adds one row with every column of room.
 bool InsertRoom(const TRoomInfo &room, QString *error);
+// The same on a connection of its own (a database being built).
+bool InsertRoom(const QSqlDatabase &db, const TRoomInfo &room, QString *error);
 // The row of key gets the floor and index of target and the room number, type,
 // prices and maximum cards of values.
 bool UpdateRoom(const RoomKey &key, const RoomKey &target, const TRoomInfo &values, QString *error);
