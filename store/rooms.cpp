@@ -10,10 +10,10 @@
 #include "store/migration.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QRegularExpression>
 
 #include <cmath>
 #include <optional>
@@ -91,6 +91,7 @@ bool readRows(QSqlQuery &query, QList<RoomRow> *rows, QString *error)
         rows->append(readRow(query, columns));
     if (query.lastError().isValid()) {
         *error = query.lastError().text();
+        rows->clear();
         return false;
     }
     return true;

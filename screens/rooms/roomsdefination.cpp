@@ -42,7 +42,8 @@ void setCell(QTableWidget *grid, int row, int column, const QString &text)
     grid->setItem(row, column, item);
 }
 
-// The floor as stored, so that a row whose floor is no number shows what it holds.
+// One grid row. The floor is shown as stored, so that a row whose floor is no
+// number shows what it holds.
 void fillRoomRow(QTableWidget *grid, int row, const RoomRow &listed)
 {
     const TRoomInfo &room = listed.room;
