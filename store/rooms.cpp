@@ -4,18 +4,27 @@
 #include "core/operatorport.h"
 #include "core/sharedtexts.h"
 #include "core/state.h"
+#include "store/buildings.h"
 #include "store/connection.h"
 #include "store/dbfailure.h"
 #include "store/migration.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <cmath>
 #include <optional>
 
 namespace {
+
+// Empty texts are stored as empty texts, not as NULL.
+QVariant textValue(const QString &value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
 
 // The column positions of RoomInfo, looked up once per load.
 struct RoomColumns {
@@ -37,12 +46,18 @@ struct RoomColumns {
         ReservCkIn, FirstCkOut, HourRateStartUp, HourRatePrice;
 };
 
-TRoomInfo readRoom(const QSqlQuery &query, const RoomColumns &c)
+RoomRow readRow(const QSqlQuery &query, const RoomColumns &c)
 {
-    TRoomInfo room;
-    room.BldNo = query.value(c.BldNo).toInt();
-    room.FlrNo = query.value(c.FlrNo).toInt();
-    room.RomID = query.value(c.RomID).toInt();
+    RoomRow row;
+    row.key = {query.value(c.BldNo), query.value(c.FlrNo), query.value(c.RomID)};
+    const std::optional<int> bldNo = LockPartValue(row.key.BldNo);
+    const std::optional<int> flrNo = LockPartValue(row.key.FlrNo);
+    const std::optional<int> romId = LockPartValue(row.key.RomID);
+    row.lockable = bldNo && flrNo && romId;
+    TRoomInfo &room = row.room;
+    room.BldNo = bldNo.value_or(row.key.BldNo.toInt());
+    room.FlrNo = flrNo.value_or(row.key.FlrNo.toInt());
+    room.RomID = romId.value_or(row.key.RomID.toInt());
     room.RomID2 = query.value(c.RomID2).toInt();
     room.RoomNo = query.value(c.RoomNo).toString();
     room.sType = query.value(c.sType).toString();
@@ -58,8 +73,50 @@ TRoomInfo readRoom(const QSqlQuery &query, const RoomColumns &c)
     room.HourRateStartup = Currency::fromSql(query.value(c.HourRateStartUp));
     room.HourRatePrice = Currency::fromSql(query.value(c.HourRatePrice));
     room.BldRoomNo = BldRoomNoOf(room.BldNo, room.RoomNo);
-    room.LockNo = LockNoOf(room.BldNo, room.FlrNo, room.RomID);
-    return room;
+    room.LockNo = LockNoOfKey(row.key);
+    return row;
+}
+
+bool readRows(QSqlQuery &query, QList<RoomRow> *rows, QString *error)
+{
+    rows->clear();
+    BusyCursor busy;
+    query.setForwardOnly(true);
+    if (!query.exec()) {
+        *error = query.lastError().text();
+        return false;
+    }
+    const RoomColumns columns(query.record());
+    while (query.next())
+        rows->append(readRow(query, columns));
+    if (query.lastError().isValid()) {
+        *error = query.lastError().text();
+        rows->clear();
+        return false;
+    }
+    return true;
+}
+
+void bindKey(QSqlQuery &query, const RoomKey &key)
+{
+    query.bindValue(QStringLiteral(":a1"), key.BldNo);
+    query.bindValue(QStringLiteral(":b1"), key.FlrNo);
+    query.bindValue(QStringLiteral(":c1"), key.RomID);
+}
+
+bool execute(QSqlQuery &query, QString *error)
+{
+    BusyCursor busy;
+    if (query.exec())
+        return true;
+    *error = query.lastError().text();
+    return false;
+}
+
+QString rowText(const RoomRow &row)
+{
+    return QStringLiteral("BldNo: %1\nFlrNo: %2\nRomID: %3\nRoomNo: %4")
+        .arg(row.key.BldNo.toString(), row.key.FlrNo.toString(), row.key.RomID.toString(), row.room.RoomNo);
 }
 
 bool readRooms(QString *error)
@@ -67,16 +124,20 @@ bool readRooms(QString *error)
     QSqlDatabase db = Db();
     if (!MigrateRoomInfo(db, error))
         return false;
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT * FROM RoomInfo ORDER BY BldNo,FlrNo,RomID"))) {
-        *error = query.lastError().text();
+    QList<RoomRow> rows;
+    if (!ReadAllRoomRows(&rows, error))
         return false;
-    }
-    aryRoom.append(ReadRoomRows(query));
-    if (query.lastError().isValid()) {
-        *error = query.lastError().text();
-        return false;
+    aryRoom.reserve(rows.size());
+    for (const RoomRow &row : rows) {
+        // A lock number is three parts of three digits: a row that makes none
+        // would be found under a number its lock does not have.
+        if (!row.lockable) {
+            ShowError(QStringLiteral("E0067"), QStringLiteral("System Error---E0067\nRoomInfo row left out: its "
+                                                              "building, floor or room index is no number 0..999\n")
+                                                   + rowText(row));
+            continue;
+        }
+        aryRoom.append(row.room);
     }
     return true;
 }
@@ -136,15 +197,6 @@ void reportNotFound(int mode, const QString &key)
 
 } // namespace
 
-QList<TRoomInfo> ReadRoomRows(QSqlQuery &query)
-{
-    QList<TRoomInfo> rooms;
-    const RoomColumns columns(query.record());
-    while (query.next())
-        rooms.append(readRoom(query, columns));
-    return rooms;
-}
-
 QString RoomStatusText(RoomStatus status)
 {
     switch (status) {
@@ -171,6 +223,145 @@ QString LockNoOf(int bldNo, int flrNo, int romId)
         .arg(bldNo, 3, 10, QLatin1Char('0'))
         .arg(flrNo, 3, 10, QLatin1Char('0'))
         .arg(romId, 3, 10, QLatin1Char('0'));
+}
+
+std::optional<int> LockPartValue(const QVariant &stored)
+{
+    constexpr qint64 kLargest = 999;
+    // An empty column reads as 0.
+    if (stored.isNull())
+        return 0;
+    qint64 value = 0;
+    switch (stored.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        value = stored.toLongLong();
+        break;
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        if (stored.toULongLong() > quint64(kLargest))
+            return std::nullopt;
+        value = stored.toLongLong();
+        break;
+    case QMetaType::Double: {
+        const double number = stored.toDouble();
+        if (number != std::floor(number) || number < 0 || number > kLargest)
+            return std::nullopt;
+        value = static_cast<qint64>(number);
+        break;
+    }
+    default: {
+        // SQLite hands a fraction over as text when exact values are asked for.
+        static const QRegularExpression digits(QStringLiteral("^\\d{1,3}$"));
+        const QString text = stored.toString();
+        if (!digits.match(text).hasMatch())
+            return std::nullopt;
+        value = text.toLongLong();
+        break;
+    }
+    }
+    if (value < 0 || value > kLargest)
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+QString LockPartText(const QVariant &stored)
+{
+    const std::optional<int> value = LockPartValue(stored);
+    return value ? QStringLiteral("%1").arg(*value, 3, 10, QLatin1Char('0')) : stored.toString();
+}
+
+RoomKey RoomKeyOf(const TRoomInfo &room)
+{
+    return {room.BldNo, room.FlrNo, room.RomID};
+}
+
+QString LockNoOfKey(const RoomKey &key)
+{
+    return LockPartText(key.BldNo) + LockPartText(key.FlrNo) + LockPartText(key.RomID);
+}
+
+bool ReadRoomRows(int bldNo, QList<RoomRow> *rows, QString *error)
+{
+    QSqlQuery query(Db());
+    query.prepare(QStringLiteral("SELECT * FROM RoomInfo WHERE BldNo=:a ORDER BY FlrNo,RomID"));
+    query.bindValue(QStringLiteral(":a"), bldNo);
+    return readRows(query, rows, error);
+}
+
+bool ReadAllRoomRows(QList<RoomRow> *rows, QString *error)
+{
+    QSqlQuery query(Db());
+    query.prepare(QStringLiteral("SELECT * FROM RoomInfo ORDER BY BldNo,FlrNo,RomID"));
+    return readRows(query, rows, error);
+}
+
+bool InsertRoom(const TRoomInfo &room, QString *error)
+{
+    return InsertRoom(Db(), room, error);
+}
+
+bool InsertRoom(const QSqlDatabase &db, const TRoomInfo &room, QString *error)
+{
+    QSqlQuery insert(db);
+    insert.prepare(QStringLiteral(
+        "INSERT INTO RoomInfo VALUES(:BldNo,:FlrNo,:RomID,:RomID2,:RoomNo,:sType,:Status,:Price,:Dai,:CardCount,"
+        ":MaxCards,:PublicDoor,:BeiZhu,:ReservCkIn,:FirstCkOut,:HourRateStartup,:HourRatePrice)"));
+    insert.bindValue(QStringLiteral(":BldNo"), room.BldNo);
+    insert.bindValue(QStringLiteral(":FlrNo"), room.FlrNo);
+    insert.bindValue(QStringLiteral(":RomID"), room.RomID);
+    insert.bindValue(QStringLiteral(":RomID2"), room.RomID2);
+    insert.bindValue(QStringLiteral(":RoomNo"), textValue(room.RoomNo));
+    insert.bindValue(QStringLiteral(":sType"), textValue(room.sType));
+    insert.bindValue(QStringLiteral(":Status"), textValue(room.Status));
+    insert.bindValue(QStringLiteral(":Price"), room.Price.toSql());
+    insert.bindValue(QStringLiteral(":Dai"), room.Dai);
+    insert.bindValue(QStringLiteral(":CardCount"), room.CardCount);
+    insert.bindValue(QStringLiteral(":MaxCards"), room.MaxCards);
+    insert.bindValue(QStringLiteral(":PublicDoor"), room.PublicDoor);
+    insert.bindValue(QStringLiteral(":BeiZhu"), textValue(room.BeiZhu));
+    insert.bindValue(QStringLiteral(":ReservCkIn"), room.ReservCkIn);
+    insert.bindValue(QStringLiteral(":FirstCkOut"), room.FirstCkOut);
+    insert.bindValue(QStringLiteral(":HourRateStartup"), room.HourRateStartup.toSql());
+    insert.bindValue(QStringLiteral(":HourRatePrice"), room.HourRatePrice.toSql());
+    return execute(insert, error);
+}
+
+bool UpdateRoom(const RoomKey &key, const RoomKey &target, const TRoomInfo &values, QString *error)
+{
+    QSqlQuery update(Db());
+    update.prepare(QStringLiteral(
+        "UPDATE RoomInfo SET FlrNo=:a,RomID=:b,RoomNo=:c,sType=:d,Price=:e,HourRateStartup=:f,HourRatePrice=:g,"
+        "MaxCards=:h WHERE (BldNo=:a1) AND (FlrNo=:b1) AND (RomID=:c1)"));
+    update.bindValue(QStringLiteral(":a"), target.FlrNo);
+    update.bindValue(QStringLiteral(":b"), target.RomID);
+    update.bindValue(QStringLiteral(":c"), textValue(values.RoomNo));
+    update.bindValue(QStringLiteral(":d"), textValue(values.sType));
+    update.bindValue(QStringLiteral(":e"), values.Price.toSql());
+    update.bindValue(QStringLiteral(":f"), values.HourRateStartup.toSql());
+    update.bindValue(QStringLiteral(":g"), values.HourRatePrice.toSql());
+    update.bindValue(QStringLiteral(":h"), values.MaxCards);
+    bindKey(update, key);
+    return execute(update, error);
+}
+
+bool UpdateRoomDoor(const RoomKey &key, int romId2, int publicDoor, QString *error)
+{
+    QSqlQuery update(Db());
+    update.prepare(QStringLiteral(
+        "UPDATE RoomInfo SET RomID2=:a,PublicDoor=:b WHERE (BldNo=:a1) AND (FlrNo=:b1) AND (RomID=:c1)"));
+    update.bindValue(QStringLiteral(":a"), romId2);
+    update.bindValue(QStringLiteral(":b"), publicDoor);
+    bindKey(update, key);
+    return execute(update, error);
+}
+
+bool DeleteRoom(const RoomKey &key, QString *error)
+{
+    QSqlQuery remove(Db());
+    remove.prepare(QStringLiteral("DELETE FROM RoomInfo WHERE (BldNo=:a1) AND (FlrNo=:b1) AND (RomID=:c1)"));
+    bindKey(remove, key);
+    return execute(remove, error);
 }
 
 void LoadAryRoom()
@@ -253,17 +444,16 @@ bool SaveRoomState(const TRoomInfo &room, int index)
 
 void LoadBuildings(QStringList &list)
 {
-    BusyCursor busy;
     aryBldNo.clear();
-    QSqlQuery query(Db());
-    if (!query.exec(QStringLiteral("SELECT * FROM BuildingInfo ORDER BY BldNo"))) {
-        ShowError(QStringLiteral("E0068"),
-                  DbFailureText(QStringLiteral("Read BuildingInfo Failure\n"), query.lastError().text(), {}));
+    QList<TBuildingInfo> buildings;
+    QString error;
+    if (!ReadBuildings(&buildings, &error)) {
+        ShowError(QStringLiteral("E0068"), DbFailureText(QStringLiteral("Read BuildingInfo Failure\n"), error, {}));
         return;
     }
-    while (query.next()) {
-        aryBldNo.append(query.value(QStringLiteral("BldNo")).toInt());
-        list.append(query.value(QStringLiteral("BldName")).toString());
+    for (const TBuildingInfo &building : buildings) {
+        aryBldNo.append(building.BldNo);
+        list.append(building.BldName);
     }
 }
 

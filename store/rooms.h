@@ -2,11 +2,14 @@
 
 #include "core/records.h"
 
-class QSqlQuery;
-
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
+
+#include <optional>
+
+class QSqlDatabase;
 
 // The room registry: every room of the property in memory (aryRoom, in
 // app/state.h), its lookups, the update of a room's state, the building and
@@ -26,13 +29,54 @@ QString BldRoomNoOf(int bldNo, const QString &roomNo);
 // "%.3d%.3d%.3d" of building, floor and room index: 001002003.
 QString LockNoOf(int bldNo, int flrNo, int romId);
 
-// Every row of an executed "SELECT * FROM RoomInfo ..." as rooms, with their
-// BldRoomNo and LockNo.
-QList<TRoomInfo> ReadRoomRows(QSqlQuery &query);
+// The value of a building, floor or room index as stored: a whole number that
+// fits the three digits of its part of the lock number (0..999), else nullopt.
+std::optional<int> LockPartValue(const QVariant &stored);
+// The same part as the lock number shows it: three digits, or, for a value
+// that is none, the stored text as it is.
+QString LockPartText(const QVariant &stored);
+
+// The key columns of a RoomInfo row exactly as stored. Updates and deletes name
+// their row by these, so that a row whose numbers are no lock-number parts (a
+// text, a fraction, a number too large) can still be corrected or removed.
+struct RoomKey {
+    QVariant BldNo;
+    QVariant FlrNo;
+    QVariant RomID;
+};
+RoomKey RoomKeyOf(const TRoomInfo &room);
+// "%.3d%.3d%.3d" of the key, each part as LockPartText shows it.
+QString LockNoOfKey(const RoomKey &key);
+
+// A RoomInfo row: the room, its key as stored, and whether the key makes a
+// lock number (only such rows enter the room registry). room.LockNo is
+// LockNoOfKey of the key.
+struct RoomRow {
+    TRoomInfo room;
+    RoomKey key;
+    bool lockable = true;
+};
+// The rooms of one building in floor and index order, or of every building in
+// building, floor and index order.
+bool ReadRoomRows(int bldNo, QList<RoomRow> *rows, QString *error);
+bool ReadAllRoomRows(QList<RoomRow> *rows, QString *error);
+
+// Adds one row with every column of room.
+bool InsertRoom(const TRoomInfo &room, QString *error);
+// The same on a connection of its own (a database being built).
+bool InsertRoom(const QSqlDatabase &db, const TRoomInfo &room, QString *error);
+// The row of key gets the floor and index of target and the room number, type,
+// prices and maximum cards of values.
+bool UpdateRoom(const RoomKey &key, const RoomKey &target, const TRoomInfo &values, QString *error);
+// The second index and the public-door mark of the row of key.
+bool UpdateRoomDoor(const RoomKey &key, int romId2, int publicDoor, QString *error);
+bool DeleteRoom(const RoomKey &key, QString *error);
 
 // Replaces aryRoom with every room of the database, after bringing RoomInfo up
-// to date. Each pair of rooms with the same BldRoomNo is shown (E0023) and sets
-// hasDuplicateRooms; a failure is shown as E0067.
+// to date. A row whose building, floor or index is no lock-number part is
+// shown (E0067, with the row) and left out. Each pair of rooms with the same
+// BldRoomNo is shown (E0023) and sets hasDuplicateRooms; a failure is shown as
+// E0067.
 void LoadAryRoom();
 
 // The lookup modes of GetPointerOfAryRoom.

@@ -1,8 +1,9 @@
 #include "store/schema.h"
 
+#include "store/buildings.h"
 #include "store/connection.h"
+#include "store/rooms.h"
 
-#include <QDateTime>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
@@ -192,50 +193,29 @@ bool InsertSampleProperty(QSqlDatabase &db, const QString &vacantStatus, QString
         int floors;
         int roomsPerFloor;
         const char *type;
-        const char *price;
+        qint64 price;
     };
     const SampleBuilding buildings[] = {
-        {1, "Main Building", 3, 8, "Standard", "288.0000"},
-        {2, "Garden Wing", 2, 5, "Deluxe", "388.0000"},
+        {1, "Main Building", 3, 8, "Standard", 288},
+        {2, "Garden Wing", 2, 5, "Deluxe", 388},
     };
-    const QDateTime none(QDate(1899, 12, 30), QTime(0, 0));
-
-    QSqlQuery building(db);
-    building.prepare(QStringLiteral("INSERT INTO BuildingInfo VALUES(:BldNo,:BldName)"));
-    QSqlQuery room(db);
-    room.prepare(QStringLiteral(
-        "INSERT INTO RoomInfo VALUES(:BldNo,:FlrNo,:RomID,:RomID2,:RoomNo,:sType,:Status,:Price,:Dai,:CardCount,"
-        ":MaxCards,:PublicDoor,:BeiZhu,:ReservCkIn,:FirstCkOut,:HourRateStartup,:HourRatePrice)"));
     for (const SampleBuilding &b : buildings) {
-        building.bindValue(QStringLiteral(":BldNo"), b.bldNo);
-        building.bindValue(QStringLiteral(":BldName"), QLatin1String(b.name));
-        if (!building.exec()) {
-            *error = building.lastError().text();
+        if (!InsertBuilding(db, {b.bldNo, QLatin1String(b.name)}, error))
             return false;
-        }
+        TRoomInfo room;
+        room.BldNo = b.bldNo;
+        room.sType = QLatin1String(b.type);
+        room.Status = vacantStatus;
+        room.Price = Currency::fromWhole(b.price);
+        room.MaxCards = 3;
         for (int floor = 1; floor <= b.floors; ++floor) {
             for (int index = 1; index <= b.roomsPerFloor; ++index) {
-                room.bindValue(QStringLiteral(":BldNo"), b.bldNo);
-                room.bindValue(QStringLiteral(":FlrNo"), floor);
-                room.bindValue(QStringLiteral(":RomID"), index);
-                room.bindValue(QStringLiteral(":RomID2"), index);
-                room.bindValue(QStringLiteral(":RoomNo"), QStringLiteral("%1%2").arg(floor).arg(index, 2, 10, QLatin1Char('0')));
-                room.bindValue(QStringLiteral(":sType"), QLatin1String(b.type));
-                room.bindValue(QStringLiteral(":Status"), vacantStatus);
-                room.bindValue(QStringLiteral(":Price"), QLatin1String(b.price));
-                room.bindValue(QStringLiteral(":Dai"), 0);
-                room.bindValue(QStringLiteral(":CardCount"), 0);
-                room.bindValue(QStringLiteral(":MaxCards"), 3);
-                room.bindValue(QStringLiteral(":PublicDoor"), 0);
-                room.bindValue(QStringLiteral(":BeiZhu"), QString());
-                room.bindValue(QStringLiteral(":ReservCkIn"), none);
-                room.bindValue(QStringLiteral(":FirstCkOut"), none);
-                room.bindValue(QStringLiteral(":HourRateStartup"), QStringLiteral("0.0000"));
-                room.bindValue(QStringLiteral(":HourRatePrice"), QStringLiteral("0.0000"));
-                if (!room.exec()) {
-                    *error = room.lastError().text();
+                room.FlrNo = floor;
+                room.RomID = index;
+                room.RomID2 = index;
+                room.RoomNo = QStringLiteral("%1%2").arg(floor).arg(index, 2, 10, QLatin1Char('0'));
+                if (!InsertRoom(db, room, error))
                     return false;
-                }
             }
         }
     }

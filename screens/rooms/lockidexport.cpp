@@ -3,10 +3,9 @@
 #include "core/ini.h"
 #include "core/operatorport.h"
 #include "core/settings.h"
-#include "store/connection.h"
+#include "store/rooms.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
+#include <QHash>
 
 namespace {
 
@@ -21,18 +20,26 @@ QString ExportLockIds()
 {
     BusyCursor busy;
     const QString path = settings.WorkPath + QStringLiteral("LOCKID.INI");
-    QSqlQuery rooms(Db());
-    rooms.setForwardOnly(true);
-    if (!rooms.exec(QStringLiteral("select * from roominfo order by bldno,flrno,RomID"))) {
-        ShowError(QStringLiteral("E0069"), QStringLiteral("Read RoomInfo Failure\n") + rooms.lastError().text());
+    QList<RoomRow> rooms;
+    QString error;
+    if (!ReadAllRoomRows(&rooms, &error)) {
+        ShowError(QStringLiteral("E0069"), QStringLiteral("Read RoomInfo Failure\n") + error);
         return QString();
     }
+    // Rooms that share building, floor and second index share a key. A reader
+    // takes the first line of a key, so each key is written once, in the place
+    // of its first room, holding the number of its last room.
     QList<QPair<QString, QString>> entries;
-    while (rooms.next()) {
-        entries.append({threeDigits(rooms.value(QStringLiteral("BldNo")).toInt())
-                             + threeDigits(rooms.value(QStringLiteral("FlrNo")).toInt())
-                             + threeDigits(rooms.value(QStringLiteral("RomID2")).toInt()),
-                         rooms.value(QStringLiteral("RoomNo")).toString()});
+    QHash<QString, qsizetype> entryOfKey;
+    for (const RoomRow &row : rooms) {
+        const QString key = LockPartText(row.key.BldNo) + LockPartText(row.key.FlrNo) + threeDigits(row.room.RomID2);
+        const auto found = entryOfKey.constFind(key);
+        if (found != entryOfKey.cend()) {
+            entries[*found].second = row.room.RoomNo;
+            continue;
+        }
+        entryOfKey.insert(key, entries.size());
+        entries.append({key, row.room.RoomNo});
     }
     IniFile lockIds(path, SettingsCodePage());
     if (!lockIds.replaceSection(QStringLiteral("LOCKID"), entries)) {

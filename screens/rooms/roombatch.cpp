@@ -5,11 +5,7 @@
 #include "core/sharedtexts.h"
 #include "screens/rooms/numberrange.h"
 #include "screens/rooms/roomcommands.h"
-#include "store/connection.h"
 #include "store/rooms.h"
-
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace {
 
@@ -57,34 +53,21 @@ void insertRooms(const RoomsDefinationTexts &texts, const Batch &batch, const TB
                  const TRoomInfo &values)
 {
     BusyCursor busy;
-    QSqlQuery insert(Db());
-    insert.prepare(QStringLiteral(
-        "INSERT INTO RoomInfo VALUES(:BldNo,:FlrNo,:RomID,:RomID2,:RoomNo,:sType,:Status,:Price,:Dai,:CardCount,"
-        ":MaxCards,:PublicDoor,:BeiZhu,:ReservCkIn,:FirstCkOut,:HourRateStartup,:HourRatePrice)"));
+    TRoomInfo room = values;
+    room.BldNo = building.BldNo;
+    room.Status = Common.RoomStatus_VC;
     for (int floor = batch.floorFirst; floor <= batch.floorLast; ++floor) {
         for (int index = batch.indexFirst; index <= batch.indexLast; ++index) {
-            const int romId = batch.single ? batch.singleIndex : index;
-            insert.bindValue(QStringLiteral(":BldNo"), building.BldNo);
-            insert.bindValue(QStringLiteral(":FlrNo"), floor);
-            insert.bindValue(QStringLiteral(":RomID"), romId);
-            insert.bindValue(QStringLiteral(":RomID2"), index);
-            insert.bindValue(QStringLiteral(":RoomNo"), roomNumber(batch, floor, index));
-            insert.bindValue(QStringLiteral(":sType"), values.sType);
-            insert.bindValue(QStringLiteral(":Status"), Common.RoomStatus_VC);
-            insert.bindValue(QStringLiteral(":Price"), values.Price.toSql());
-            insert.bindValue(QStringLiteral(":Dai"), 0);
-            insert.bindValue(QStringLiteral(":CardCount"), 0);
-            insert.bindValue(QStringLiteral(":MaxCards"), values.MaxCards);
-            insert.bindValue(QStringLiteral(":PublicDoor"), 0);
-            insert.bindValue(QStringLiteral(":BeiZhu"), QString());
-            insert.bindValue(QStringLiteral(":ReservCkIn"), DateTimeZero());
-            insert.bindValue(QStringLiteral(":FirstCkOut"), DateTimeZero());
-            insert.bindValue(QStringLiteral(":HourRateStartup"), values.HourRateStartup.toSql());
-            insert.bindValue(QStringLiteral(":HourRatePrice"), values.HourRatePrice.toSql());
-            if (!insert.exec()) {
-                ShowError(QStringLiteral("E0008"),
-                          texts.ErrAddRoom + u'\n' + insert.lastError().text() + u'\n'
-                              + LockNoOf(building.BldNo, floor, romId));
+            room.FlrNo = floor;
+            room.RomID = batch.single ? batch.singleIndex : index;
+            room.RomID2 = index;
+            room.RoomNo = roomNumber(batch, floor, index);
+            // Each room is its own statement: one that fails is reported and
+            // the others still go in.
+            QString error;
+            if (!InsertRoom(room, &error)) {
+                ShowError(QStringLiteral("E0008"), texts.ErrAddRoom + u'\n' + error + u'\n'
+                                                       + LockNoOf(building.BldNo, floor, room.RomID));
             }
         }
     }

@@ -3,11 +3,8 @@
 #include "core/numbers.h"
 #include "core/operatorport.h"
 #include "core/sharedtexts.h"
-#include "store/connection.h"
+#include "store/buildings.h"
 #include "store/rooms.h"
-
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace {
 
@@ -37,52 +34,42 @@ void refuse(const QString &caption, const QString &input)
     ShowWarning(caption, Common.ErrInput + u'\n' + input);
 }
 
-bool execute(QSqlQuery &query)
-{
-    BusyCursor busy;
-    return query.exec();
-}
-
 bool saveRoom(const RoomsDefinationTexts &texts, const TBuildingInfo &building, const TRoomInfo &room,
-              const TRoomInfo &changed)
+              const RoomKey &key, const RoomKey &target, const TRoomInfo &changed)
 {
-    QSqlQuery update(Db());
-    update.prepare(QStringLiteral(
-        "UPDATE RoomInfo SET FlrNo=:a,RomID=:b,RoomNo=:c,sType=:d,Price=:e,HourRateStartup=:f,HourRatePrice=:g,"
-        "MaxCards=:h WHERE (BldNo=:a1) AND (FlrNo=:b1) AND (RomID=:c1)"));
-    update.bindValue(QStringLiteral(":a"), changed.FlrNo);
-    update.bindValue(QStringLiteral(":b"), changed.RomID);
-    update.bindValue(QStringLiteral(":c"), changed.RoomNo);
-    update.bindValue(QStringLiteral(":d"), changed.sType);
-    update.bindValue(QStringLiteral(":e"), changed.Price.toSql());
-    update.bindValue(QStringLiteral(":f"), changed.HourRateStartup.toSql());
-    update.bindValue(QStringLiteral(":g"), changed.HourRatePrice.toSql());
-    update.bindValue(QStringLiteral(":h"), changed.MaxCards);
-    update.bindValue(QStringLiteral(":a1"), room.BldNo);
-    update.bindValue(QStringLiteral(":b1"), room.FlrNo);
-    update.bindValue(QStringLiteral(":c1"), room.RomID);
-    if (execute(update))
+    QString error;
+    if (UpdateRoom(key, target, changed, &error))
         return true;
     ShowError(QStringLiteral("E0010"), texts.ErrModiRoom + u'\n' + room.LockNo + QStringLiteral(" --> ")
-                                           + LockNoOf(building.BldNo, changed.FlrNo, changed.RomID));
+                                           + LockNoOfKey({building.BldNo, target.FlrNo, target.RomID}));
     return false;
 }
 
-bool savePublicDoor(const TRoomInfo &room)
+// On failure room is put back as it was: the caller keeps showing the saved row.
+bool saveDoor(TRoomInfo &room, const TRoomInfo &before, const RoomKey &key)
 {
-    QSqlQuery update(Db());
-    update.prepare(QStringLiteral(
-        "UPDATE RoomInfo SET RomID2=:a,PublicDoor=:b WHERE (BldNo=:a1) AND (FlrNo=:b1) AND (RomID=:c1)"));
-    update.bindValue(QStringLiteral(":a"), room.RomID2);
-    update.bindValue(QStringLiteral(":b"), room.PublicDoor);
-    update.bindValue(QStringLiteral(":a1"), room.BldNo);
-    update.bindValue(QStringLiteral(":b1"), room.FlrNo);
-    update.bindValue(QStringLiteral(":c1"), room.RomID);
-    if (execute(update))
+    QString error;
+    if (UpdateRoomDoor(key, room.RomID2, room.PublicDoor, &error))
         return true;
     ShowError(QStringLiteral("E0011"),
               QStringLiteral("Modify Public Door Failure\n%1\n").arg(room.PublicDoor) + room.LockNo);
+    room = before;
     return false;
+}
+
+// Digits with at most one point and at least one digit: "12", ".5", "5.",
+// "12.34567". Rounded half up to four decimals.
+std::optional<Currency> priceValue(const QString &text)
+{
+    const int point = text.indexOf(u'.');
+    if (text.count(u'.') > 1 || text.size() == (point < 0 ? 0 : 1))
+        return std::nullopt;
+    const QString whole = point < 0 ? text : text.left(point);
+    const QString fraction = point < 0 ? QString() : text.mid(point + 1);
+    qint64 units = whole.toLongLong() * Currency::kScale + fraction.left(4).leftJustified(4, u'0').toLongLong();
+    if (fraction.size() > 4 && fraction.at(4) >= u'5')
+        ++units;
+    return Currency::fromUnits(units);
 }
 
 } // namespace
@@ -108,7 +95,7 @@ std::optional<Currency> ParsePriceText(const QString &text)
         if (!QStringLiteral("0123456789.").contains(c))
             return std::nullopt;
     }
-    return Currency::parse(cut).value_or(Currency());
+    return priceValue(cut).value_or(Currency());
 }
 
 bool AddBuilding(const RoomsDefinationTexts &texts, const QString &caption)
@@ -124,11 +111,8 @@ bool AddBuilding(const RoomsDefinationTexts &texts, const QString &caption)
     const QString name = InputBox(caption, texts.InputBldName + u'\n', QString()).trimmed().left(kMaxBuildingName);
     if (name.isEmpty())
         return false;
-    QSqlQuery insert(Db());
-    insert.prepare(QStringLiteral("INSERT INTO BuildingInfo VALUES(:BldNo,:BldName)"));
-    insert.bindValue(QStringLiteral(":BldNo"), *bldNo);
-    insert.bindValue(QStringLiteral(":BldName"), name);
-    if (!execute(insert))
+    QString error;
+    if (!InsertBuilding({*bldNo, name}, &error))
         ShowError(QStringLiteral("E0004"), texts.ErrAddBld + u'\n' + BuildingNoName({*bldNo, name}));
     return true;
 }
@@ -139,18 +123,14 @@ bool RemoveBuilding(const RoomsDefinationTexts &texts, const TBuildingInfo &buil
     if (!AskOkCancel(QStringLiteral("N9004"), texts.msgDelBld + u'\n' + noName)
         || !AskOkCancel(QStringLiteral("N9005"), texts.msgDelBldAll))
         return false;
-    // Two statements, each reported on its own: the rooms go even when the
-    // building row could not be removed.
-    QSqlQuery buildingRow(Db());
-    buildingRow.prepare(QStringLiteral("DELETE FROM BuildingInfo WHERE BldNo=:a"));
-    buildingRow.bindValue(QStringLiteral(":a"), building.BldNo);
-    if (!execute(buildingRow))
-        ShowError(QStringLiteral("E0005"), QStringLiteral("Remove Building Failure.\n") + noName);
-    QSqlQuery rooms(Db());
-    rooms.prepare(QStringLiteral("DELETE FROM RoomInfo WHERE BldNo=:a"));
-    rooms.bindValue(QStringLiteral(":a"), building.BldNo);
-    if (!execute(rooms))
-        ShowError(QStringLiteral("E0006"), QStringLiteral("Remove Room Failure.\n") + noName);
+    BuildingPart failed = BuildingPart::Row;
+    QString error;
+    if (!DeleteBuildingWithRooms(building.BldNo, &failed, &error)) {
+        if (failed == BuildingPart::Row)
+            ShowError(QStringLiteral("E0005"), QStringLiteral("Remove Building Failure.\n") + noName);
+        else
+            ShowError(QStringLiteral("E0006"), QStringLiteral("Remove Room Failure.\n") + noName);
+    }
     return true;
 }
 
@@ -160,49 +140,46 @@ bool RenameBuilding(const RoomsDefinationTexts &texts, const QString &caption, c
     if (!answer || *answer == building.BldName)
         return false;
     const QString name = answer->left(kMaxBuildingName);
-    QSqlQuery update(Db());
-    update.prepare(QStringLiteral("UPDATE BuildingInfo SET BldName=:a WHERE BldNo=:b"));
-    update.bindValue(QStringLiteral(":a"), name);
-    update.bindValue(QStringLiteral(":b"), building.BldNo);
-    if (!execute(update))
+    QString error;
+    if (!UpdateBuildingName(building.BldNo, name, &error))
         ShowError(QStringLiteral("E0007"),
                   QStringLiteral("Modify Building Name Error\n") + BuildingNoName({building.BldNo, name}));
     return true;
 }
 
-bool RemoveRoom(const RoomsDefinationTexts &texts, const TBuildingInfo &building, const TRoomInfo &room)
+bool RemoveRoom(const RoomsDefinationTexts &texts, const TBuildingInfo &building, const TRoomInfo &room,
+                const RoomKey &key)
 {
     if (!AskOkCancel(QStringLiteral("N9014"), texts.msgDelRoom + u'\n' + BuildingNoName(building) + u'\n' + room.RoomNo))
         return false;
-    QSqlQuery remove(Db());
-    remove.prepare(QStringLiteral("DELETE FROM RoomInfo WHERE (BldNo=:a) AND (FlrNo=:b) AND (RomID=:c)"));
-    remove.bindValue(QStringLiteral(":a"), room.BldNo);
-    remove.bindValue(QStringLiteral(":b"), room.FlrNo);
-    remove.bindValue(QStringLiteral(":c"), room.RomID);
-    if (!execute(remove))
+    QString error;
+    if (!DeleteRoom(key, &error))
         ShowError(QStringLiteral("E0009"), QStringLiteral("Remove Room Failure.\n") + BuildingNoName(building));
     return true;
 }
 
 bool ModifyRoom(const RoomsDefinationTexts &texts, const QString &caption, int column, const QString &header,
-                const TBuildingInfo &building, const TRoomInfo &room)
+                const TBuildingInfo &building, const TRoomInfo &room, const RoomKey &key)
 {
     if (column == ColStatus)
         return false;
     TRoomInfo changed = room;
+    // Floor and index are written as stored unless this is their column: a
+    // faulty value stays as it is until the operator corrects it.
+    RoomKey target = key;
     if (column == ColMark)
-        return saveRoom(texts, building, room, changed);
+        return saveRoom(texts, building, room, key, target, changed);
 
     QString current;
     switch (column) {
-    case ColFloor: current = QString::number(room.FlrNo); break;
+    case ColFloor: current = key.FlrNo.toString(); break;
     case ColRoomNo: current = room.RoomNo; break;
     case ColType: current = room.sType; break;
     case ColPrice: current = room.Price.toString(); break;
     case ColHourStartup: current = room.HourRateStartup.toString(); break;
     case ColHourPrice: current = room.HourRatePrice.toString(); break;
     case ColCards: current = QString::number(room.MaxCards); break;
-    case ColLockNo: current = room.LockNo.mid(6, 3); break;
+    case ColLockNo: current = LockPartText(key.RomID); break;
     default: return false;
     }
     const QString prompt = (column == ColLockNo ? texts.InputRomID : header) + u'\n';
@@ -231,30 +208,38 @@ bool ModifyRoom(const RoomsDefinationTexts &texts, const QString &caption, int c
     };
     bool accepted = true;
     switch (column) {
-    case ColFloor: accepted = whole(0, kMaxFloorNo, "N9016", changed.FlrNo); break;
+    case ColFloor:
+        accepted = whole(0, kMaxFloorNo, "N9016", changed.FlrNo);
+        target.FlrNo = changed.FlrNo;
+        break;
     case ColRoomNo: changed.RoomNo = input.left(kMaxRoomText); break;
     case ColType: changed.sType = input.left(kMaxRoomText); break;
     case ColPrice: accepted = price("N9017", changed.Price); break;
     case ColHourStartup: accepted = price("N9074", changed.HourRateStartup); break;
     case ColHourPrice: accepted = price("N9075", changed.HourRatePrice); break;
     case ColCards: accepted = whole(1, kMaxCards, "N9018", changed.MaxCards); break;
-    case ColLockNo: accepted = whole(0, kMaxRoomIndex, "N9019", changed.RomID); break;
+    case ColLockNo:
+        accepted = whole(0, kMaxRoomIndex, "N9019", changed.RomID);
+        target.RomID = changed.RomID;
+        break;
     default: break;
     }
-    return accepted && saveRoom(texts, building, room, changed);
+    return accepted && saveRoom(texts, building, room, key, target, changed);
 }
 
-bool TogglePublicDoor(const RoomsDefinationTexts &texts, int mark, const TBuildingInfo &building, TRoomInfo &room)
+bool TogglePublicDoor(const RoomsDefinationTexts &texts, int mark, const TBuildingInfo &building, TRoomInfo &room,
+                      const RoomKey &key)
 {
     if (mark == kPublicDoorSet
         && !AskOkCancel(QStringLiteral("N9024"),
                         texts.msgTogglePublic + u'\n' + BuildingNoName(building) + u'\n' + room.RoomNo))
         return false;
+    const TRoomInfo before = room;
     room.PublicDoor = room.PublicDoor != 0 ? 0 : mark;
-    return savePublicDoor(room);
+    return saveDoor(room, before, key);
 }
 
-bool EditSecondIndex(const RoomsDefinationTexts &texts, const QString &caption, TRoomInfo &room)
+bool EditSecondIndex(const RoomsDefinationTexts &texts, const QString &caption, TRoomInfo &room, const RoomKey &key)
 {
     const std::optional<QString> answer = ask(caption, texts.InputRomID2 + u'\n', QString::number(room.RomID2));
     if (!answer)
@@ -264,6 +249,7 @@ bool EditSecondIndex(const RoomsDefinationTexts &texts, const QString &caption, 
         refuse(QStringLiteral("N9025"), *answer);
         return false;
     }
+    const TRoomInfo before = room;
     room.RomID2 = *index;
-    return savePublicDoor(room);
+    return saveDoor(room, before, key);
 }

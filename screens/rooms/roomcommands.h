@@ -2,6 +2,7 @@
 
 #include "core/records.h"
 #include "screens/rooms/roomstexts.h"
+#include "store/rooms.h"
 
 // The commands of the buildings and rooms screen, without widgets: each asks
 // through the operator port, writes to the database at once and reports its
@@ -29,7 +30,9 @@ QString BuildingNoName(const TBuildingInfo &building);
 bool AddBuilding(const RoomsDefinationTexts &texts, const QString &caption);
 bool RemoveBuilding(const RoomsDefinationTexts &texts, const TBuildingInfo &building);
 bool RenameBuilding(const RoomsDefinationTexts &texts, const QString &caption, const TBuildingInfo &building);
-bool RemoveRoom(const RoomsDefinationTexts &texts, const TBuildingInfo &building, const TRoomInfo &room);
+// The room commands name the row they change by its stored key (RoomRow.key).
+bool RemoveRoom(const RoomsDefinationTexts &texts, const TBuildingInfo &building, const TRoomInfo &room,
+                const RoomKey &key);
 
 // The rooms-grid columns a modification can change.
 enum RoomColumn {
@@ -38,14 +41,17 @@ enum RoomColumn {
 // Asks for the new value of one column of room and saves the room. header is
 // the column's header text (the prompt).
 bool ModifyRoom(const RoomsDefinationTexts &texts, const QString &caption, int column, const QString &header,
-                const TBuildingInfo &building, const TRoomInfo &room);
+                const TBuildingInfo &building, const TRoomInfo &room, const RoomKey &key);
 
 // F8 (mark 8) and F9 (mark 128): a marked door loses its mark, an unmarked one
 // gets it; F8 asks first. F10: asks for the second index. On success room is
-// changed and saved; false when nothing changed or the save failed.
-bool TogglePublicDoor(const RoomsDefinationTexts &texts, int mark, const TBuildingInfo &building, TRoomInfo &room);
-bool EditSecondIndex(const RoomsDefinationTexts &texts, const QString &caption, TRoomInfo &room);
+// changed and saved; false when nothing changed or the save failed (E0011),
+// and room is then as it was.
+bool TogglePublicDoor(const RoomsDefinationTexts &texts, int mark, const TBuildingInfo &building, TRoomInfo &room,
+                      const RoomKey &key);
+bool EditSecondIndex(const RoomsDefinationTexts &texts, const QString &caption, TRoomInfo &room, const RoomKey &key);
 
-// A price as typed: at most 10 characters of "0123456789."; a text that passes
-// but is no number is 0. nullopt when refused.
+// A price as typed: at most 10 characters of "0123456789."; a text that reads
+// as a number is that number rounded to four decimals (".5", "12.34567"), one
+// that passes but is no number ("1.2.3", ".") is 0. nullopt when refused.
 std::optional<Currency> ParsePriceText(const QString &text);

@@ -6,7 +6,7 @@
 #include "screens/rooms/lockidexport.h"
 #include "screens/rooms/roombatch.h"
 #include "screens/rooms/roomcommands.h"
-#include "store/connection.h"
+#include "store/buildings.h"
 #include "store/rooms.h"
 #include "ui/fonts.h"
 
@@ -16,8 +16,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QUrl>
@@ -30,7 +28,6 @@ constexpr int kClientHeight = 626;
 constexpr int kLongBuildingName = 32;
 const int kBuildingColumnWidths[] = {15, 135, 372};
 const int kRoomColumnWidths[] = {15, 89, 104, 132, 100, 126, 115, 120, 106, 85};
-constexpr int kSecondIndexRole = Qt::UserRole;
 
 QString cellText(const QTableWidget *grid, int row, int column)
 {
@@ -45,11 +42,13 @@ void setCell(QTableWidget *grid, int row, int column, const QString &text)
     grid->setItem(row, column, item);
 }
 
-void fillRoomRow(QTableWidget *grid, int row, const TRoomInfo &room)
+// One grid row. The floor is shown as stored, so that a row whose floor is no
+// number shows what it holds.
+void fillRoomRow(QTableWidget *grid, int row, const RoomRow &listed)
 {
+    const TRoomInfo &room = listed.room;
     setCell(grid, row, ColMark, PublicDoorMark(room.PublicDoor));
-    grid->item(row, ColMark)->setData(kSecondIndexRole, room.RomID2);
-    setCell(grid, row, ColFloor, QString::number(room.FlrNo));
+    setCell(grid, row, ColFloor, listed.key.FlrNo.toString());
     setCell(grid, row, ColRoomNo, room.RoomNo);
     setCell(grid, row, ColType, room.sType);
     setCell(grid, row, ColPrice, room.Price.toString());
@@ -57,7 +56,7 @@ void fillRoomRow(QTableWidget *grid, int row, const TRoomInfo &room)
     setCell(grid, row, ColHourPrice, room.HourRatePrice.toString());
     setCell(grid, row, ColStatus, room.Status);
     setCell(grid, row, ColCards, QString::number(room.MaxCards));
-    setCell(grid, row, ColLockNo, LockNoOf(room.BldNo, room.FlrNo, room.RomID));
+    setCell(grid, row, ColLockNo, room.LockNo);
 }
 
 QTableWidget *makeGrid(QWidget *parent, const int *widths, int columns)
@@ -211,22 +210,41 @@ bool TfrmRoomsDefination::hasBuilding() const
     return !curBldNoName.isEmpty();
 }
 
+bool TfrmRoomsDefination::buildingSelected(const QString &caption)
+{
+    if (hasBuilding())
+        return true;
+    // After a failed read nobody knows whether there are buildings: read them
+    // again rather than ask the operator to add some.
+    if (!m_buildingsRead) {
+        RefreshGridBlds();
+        if (hasBuilding())
+            RefreshGridRooms();
+        return false;
+    }
+    ShowWarning(caption, m_texts.msgAddBld);
+    return false;
+}
+
 void TfrmRoomsDefination::RefreshGridBlds()
 {
     const QSignalBlocker blocker(GridBlds);
     GridBlds->setRowCount(0);
     curBldNoName.clear();
-    QSqlQuery buildings(Db());
-    {
-        BusyCursor busy;
-        if (!buildings.exec(QStringLiteral("SELECT * FROM BuildingInfo ORDER BY BldNo")))
-            ShowError(QStringLiteral("E0068"), QStringLiteral("Read BuildingInfo Failure\n") + buildings.lastError().text());
+    QList<TBuildingInfo> buildings;
+    QString error;
+    m_buildingsRead = ReadBuildings(&buildings, &error);
+    if (!m_buildingsRead) {
+        // Nothing is known about the buildings: the label must not say there are none.
+        ShowError(QStringLiteral("E0068"), QStringLiteral("Read BuildingInfo Failure\n") + error);
+        Label1->setText(m_texts.ListOfBuildings);
+        return;
     }
-    while (buildings.next()) {
+    for (const TBuildingInfo &building : buildings) {
         const int row = GridBlds->rowCount();
         GridBlds->insertRow(row);
-        setCell(GridBlds, row, 1, buildings.value(QStringLiteral("BldNo")).toString());
-        setCell(GridBlds, row, 2, buildings.value(QStringLiteral("BldName")).toString());
+        setCell(GridBlds, row, 1, QString::number(building.BldNo));
+        setCell(GridBlds, row, 2, building.BldName);
     }
     if (GridBlds->rowCount() == 0) {
         Label1->setText(m_texts.msgAddBld);
@@ -248,28 +266,24 @@ void TfrmRoomsDefination::RefreshGridRooms()
 
     const QSignalBlocker blocker(GridRooms);
     GridRooms->setRowCount(0);
+    m_rooms.clear();
     if (curMenu == QLatin1String("RoomsDefination")) {
-        BusyCursor busy;
-        QSqlQuery rooms(Db());
-        rooms.prepare(QStringLiteral("SELECT * FROM RoomInfo WHERE BldNo=:a ORDER BY FlrNo,RomID"));
-        rooms.bindValue(QStringLiteral(":a"), curBld.BldNo);
-        if (!rooms.exec())
-            ShowError(QStringLiteral("E0069"), QStringLiteral("Read RoomInfo Failure\n") + rooms.lastError().text());
-        for (const TRoomInfo &room : ReadRoomRows(rooms)) {
-            GridRooms->insertRow(GridRooms->rowCount());
-            fillRoomRow(GridRooms, GridRooms->rowCount() - 1, room);
-        }
-        if (GridRooms->rowCount() == 0)
+        QString error;
+        if (!ReadRoomRows(curBld.BldNo, &m_rooms, &error))
+            ShowError(QStringLiteral("E0069"), QStringLiteral("Read RoomInfo Failure\n") + error);
+        else if (m_rooms.isEmpty())
             ShowWarning(QStringLiteral("N9002"), Common.msgAddRoom + u'\n' + curBldNoName);
     } else {
         ptrCurBldOfAryRoom = GetPointerOfAryRoom(3, QString::number(curBld.BldNo));
         if (ptrCurBldOfAryRoom >= 0 && ptrCurBldOfAryRoom < aryRoom.size()) {
             for (ptrAryRoom = ptrCurBldOfAryRoom; ptrAryRoom < aryRoom.size() && aryRoom[ptrAryRoom].BldNo == curBld.BldNo;
-                 ++ptrAryRoom) {
-                GridRooms->insertRow(GridRooms->rowCount());
-                fillRoomRow(GridRooms, GridRooms->rowCount() - 1, aryRoom[ptrAryRoom]);
-            }
+                 ++ptrAryRoom)
+                m_rooms.append({aryRoom[ptrAryRoom], RoomKeyOf(aryRoom[ptrAryRoom])});
         }
+    }
+    for (const RoomRow &listed : std::as_const(m_rooms)) {
+        GridRooms->insertRow(GridRooms->rowCount());
+        fillRoomRow(GridRooms, GridRooms->rowCount() - 1, listed);
     }
     if (GridRooms->rowCount() == 0)
         GridRooms->setRowCount(1);
@@ -280,27 +294,26 @@ void TfrmRoomsDefination::RefreshGridRooms()
 void TfrmRoomsDefination::GetCurRoomInfoFromGridRooms()
 {
     const int row = GridRooms->currentRow();
-    curRoom.BldNo = curBld.BldNo;
-    curRoom.LockNo = cellText(GridRooms, row, ColLockNo);
-    if (curRoom.LockNo.isEmpty())
-        return;
-    curRoom.RoomNo = cellText(GridRooms, row, ColRoomNo);
-    if (m_picker) {
-        ptrAryRoom = GetPointerOfAryRoom(2, curRoom.LockNo);
-        if (ptrAryRoom >= 0 && ptrAryRoom < aryRoom.size())
-            curRoom = aryRoom[ptrAryRoom];
+    if (!hasRoomRow()) {
+        curRoom.BldNo = curBld.BldNo;
+        curRoom.LockNo.clear();
         return;
     }
-    curRoom.FlrNo = cellText(GridRooms, row, ColFloor).toInt();
-    curRoom.sType = cellText(GridRooms, row, ColType);
-    curRoom.Price = Currency::parse(cellText(GridRooms, row, ColPrice)).value_or(Currency());
-    curRoom.HourRateStartup = Currency::parse(cellText(GridRooms, row, ColHourStartup)).value_or(Currency());
-    curRoom.HourRatePrice = Currency::parse(cellText(GridRooms, row, ColHourPrice)).value_or(Currency());
-    curRoom.MaxCards = cellText(GridRooms, row, ColCards).toInt();
-    curRoom.RomID = curRoom.LockNo.right(3).toInt();
-    curRoom.RomID2 = GridRooms->item(row, ColMark)->data(kSecondIndexRole).toInt();
-    const QString mark = cellText(GridRooms, row, ColMark);
-    curRoom.PublicDoor = mark == QLatin1String("*") ? kPublicDoorSet : mark == QLatin1String("#") ? kPublicDoorOpens : 0;
+    curRoom = m_rooms[row].room;
+    // The picker's rows are the building's run of registry entries.
+    if (m_picker)
+        ptrAryRoom = ptrCurBldOfAryRoom + row;
+}
+
+bool TfrmRoomsDefination::hasRoomRow() const
+{
+    const int row = GridRooms->currentRow();
+    return row >= 0 && row < m_rooms.size();
+}
+
+const RoomKey &TfrmRoomsDefination::currentKey() const
+{
+    return m_rooms[GridRooms->currentRow()].key;
 }
 
 void TfrmRoomsDefination::GridBldsClick()
@@ -345,10 +358,8 @@ void TfrmRoomsDefination::cmdAddBldClick()
 
 void TfrmRoomsDefination::cmdDelBldClick()
 {
-    if (!hasBuilding()) {
-        ShowWarning(QStringLiteral("N9003"), m_texts.msgAddBld);
+    if (!buildingSelected(QStringLiteral("N9003")))
         return;
-    }
     if (!RemoveBuilding(m_texts, curBld))
         return;
     RefreshGridBlds();
@@ -357,10 +368,8 @@ void TfrmRoomsDefination::cmdDelBldClick()
 
 void TfrmRoomsDefination::cmdModiBldClick()
 {
-    if (!hasBuilding()) {
-        ShowWarning(QStringLiteral("N9006"), m_texts.msgAddBld);
+    if (!buildingSelected(QStringLiteral("N9006")))
         return;
-    }
     if (!RenameBuilding(m_texts, cmdModiBld->text(), curBld))
         return;
     RefreshGridBlds();
@@ -369,10 +378,8 @@ void TfrmRoomsDefination::cmdModiBldClick()
 
 void TfrmRoomsDefination::cmdAddRoomClick()
 {
-    if (!hasBuilding()) {
-        ShowWarning(QStringLiteral("N9007"), m_texts.msgAddBld);
+    if (!buildingSelected(QStringLiteral("N9007")))
         return;
-    }
     const RoomBatchPrompts prompts{cmdAddRoom->text(), GridRooms->horizontalHeaderItem(ColHourStartup)->text(),
                                    GridRooms->horizontalHeaderItem(ColHourPrice)->text()};
     if (InsertNewRooms(m_texts, prompts, curBld, curRoom))
@@ -381,14 +388,12 @@ void TfrmRoomsDefination::cmdAddRoomClick()
 
 void TfrmRoomsDefination::cmdDelRoomClick()
 {
-    if (!hasBuilding()) {
-        ShowWarning(QStringLiteral("N9013"), m_texts.msgAddBld);
+    if (!buildingSelected(QStringLiteral("N9013")))
         return;
-    }
+    if (!hasRoomRow())
+        return;
     const int row = GridRooms->currentRow();
-    if (cellText(GridRooms, row, ColFloor).isEmpty())
-        return;
-    if (!RemoveRoom(m_texts, curBld, curRoom))
+    if (!RemoveRoom(m_texts, curBld, curRoom, currentKey()))
         return;
     RefreshGridRooms();
     selectRoomRow(row);
@@ -399,15 +404,14 @@ void TfrmRoomsDefination::cmdModiRoomClick()
     const int column = GridRooms->currentColumn();
     if (column == ColStatus)
         return;
-    if (!hasBuilding()) {
-        ShowWarning(QStringLiteral("N9015"), m_texts.msgAddBld);
+    if (!buildingSelected(QStringLiteral("N9015")))
         return;
-    }
-    if (curRoom.LockNo.isEmpty())
+    if (!hasRoomRow())
         return;
     const int row = GridRooms->currentRow();
     const QTableWidgetItem *header = GridRooms->horizontalHeaderItem(column);
-    if (!ModifyRoom(m_texts, cmdModiRoom->text(), column, header ? header->text() : QString(), curBld, curRoom))
+    if (!ModifyRoom(m_texts, cmdModiRoom->text(), column, header ? header->text() : QString(), curBld, curRoom,
+                    currentKey()))
         return;
     RefreshGridRooms();
     selectRoomRow(row);
@@ -443,15 +447,16 @@ void TfrmRoomsDefination::GridRoomsKeyDown(int key)
     if (key != Qt::Key_F8 && key != Qt::Key_F9 && key != Qt::Key_F10)
         return;
     StaBarPanel1->setText(m_texts.msgPublicDoor);
-    if (curRoom.LockNo.isEmpty())
+    if (!hasRoomRow())
         return;
     const int row = GridRooms->currentRow();
     const bool saved = key == Qt::Key_F10
-        ? EditSecondIndex(m_texts, cmdModiRoom->text(), curRoom)
-        : TogglePublicDoor(m_texts, key == Qt::Key_F8 ? kPublicDoorSet : kPublicDoorOpens, curBld, curRoom);
+        ? EditSecondIndex(m_texts, cmdModiRoom->text(), curRoom, currentKey())
+        : TogglePublicDoor(m_texts, key == Qt::Key_F8 ? kPublicDoorSet : kPublicDoorOpens, curBld, curRoom,
+                           currentKey());
     if (saved) {
+        m_rooms[row].room = curRoom;
         setCell(GridRooms, row, ColMark, PublicDoorMark(curRoom.PublicDoor));
-        GridRooms->item(row, ColMark)->setData(kSecondIndexRole, curRoom.RomID2);
         setCell(GridRooms, row, ColLockNo, curRoom.LockNo);
     }
     GridRooms->setFocus();

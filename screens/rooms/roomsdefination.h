@@ -1,6 +1,7 @@
 #pragma once
 
 #include "screens/rooms/roomstexts.h"
+#include "store/rooms.h"
 
 #include <QDialog>
 
@@ -63,8 +64,19 @@ private:
     void showDiagnostics();
 
     bool hasBuilding() const;
+    // A building is selected; otherwise the command with this caption says
+    // there is none (or, when the buildings could not be read, reads them again).
+    bool buildingSelected(const QString &caption);
     void selectRoomRow(int row);
+    // A listed room is selected; only then is there a current key.
+    bool hasRoomRow() const;
+    // The stored key of the selected room.
+    const RoomKey &currentKey() const;
 
     RoomsDefinationTexts m_texts;
+    // The rooms as listed, one per grid row: the selected room is taken from
+    // here, never parsed back out of the cells.
+    QList<RoomRow> m_rooms;
+    bool m_buildingsRead = true;
     bool m_picker = false;
 };

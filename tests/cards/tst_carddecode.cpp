@@ -37,7 +37,7 @@ QDateTime at(int year, int month, int day, int hour, int minute)
 void TestCardDecode::init()
 {
     m_world.emplace(WorldOptions{.database = Engine::SQLite});
-    aryRoom = {RoomRow(1, 2, 3, QStringLiteral("101"))};
+    aryRoom = {SampleRoom(1, 2, 3, QStringLiteral("101"))};
     lenAryRoom = 1;
 }
 

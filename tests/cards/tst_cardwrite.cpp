@@ -68,7 +68,7 @@ bool TestCardWrite::open(Engine engine, const QString &mode)
     m_world->encoder->sim(QStringLiteral("blank"));
     OpenEncoder();
     Encoder::IniCard(EncoderMode, 2, ReaderInfo);
-    TRoomInfo room = RoomRow(1, 2, 3, QStringLiteral("101"));
+    TRoomInfo room = SampleRoom(1, 2, 3, QStringLiteral("101"));
     room.Dai = 9;
     aryRoom = {room};
     lenAryRoom = 1;

@@ -21,6 +21,8 @@ private slots:
     void reportsEachDuplicatePair();
     void loadFailureIsShown_data() { AddEngineColumn(); AddEngineRows(); }
     void loadFailureIsShown();
+    void leavesRowsWithoutALockNumberOut_data();
+    void leavesRowsWithoutALockNumberOut();
     void findsRooms_data();
     void findsRooms();
     void namesTheRoomOfALockAddress_data();
@@ -43,7 +45,7 @@ namespace {
 // A room with a price and an issue counter of its own, to see them read back.
 bool addRoom(int bldNo, int flrNo, int romId, const QString &roomNo, int cardCount = 0)
 {
-    TRoomInfo room = RoomRow(bldNo, flrNo, romId, roomNo);
+    TRoomInfo room = SampleRoom(bldNo, flrNo, romId, roomNo);
     room.Price = Currency::fromUnits(2885000);
     room.Dai = 7;
     room.CardCount = cardCount;
@@ -53,7 +55,7 @@ bool addRoom(int bldNo, int flrNo, int romId, const QString &roomNo, int cardCou
 // Registry entries without a database, for the lookups.
 TRoomInfo entry(int bldNo, int flrNo, int romId, const QString &roomNo, int cardCount)
 {
-    TRoomInfo room = RoomRow(bldNo, flrNo, romId, roomNo);
+    TRoomInfo room = SampleRoom(bldNo, flrNo, romId, roomNo);
     room.CardCount = cardCount;
     return room;
 }
@@ -142,6 +144,51 @@ void TestRooms::loadFailureIsShown()
     QVERIFY(port.boxes()[0].text.startsWith("System Error---E0067\n"));
     QVERIFY(port.boxes()[0].text.size() > QString("System Error---E0067\n").size());
     QCOMPARE(lenAryRoom, 0);
+}
+
+void TestRooms::leavesRowsWithoutALockNumberOut_data()
+{
+    // Values as an older file database may hold them; the server's integer
+    // columns cannot, so these rows are for SQLite only.
+    QTest::addColumn<QString>("bldNo");
+    QTest::addColumn<QString>("flrNo");
+    QTest::addColumn<QString>("romId");
+    QTest::addColumn<bool>("loaded");
+    QTest::newRow("building past 32 bits") << "99999999999" << "1" << "1" << false;
+    QTest::newRow("index past 32 bits") << "1" << "1" << "2147483648" << false;
+    QTest::newRow("floor as text") << "1" << "'abc'" << "1" << false;
+    QTest::newRow("floor with a fraction") << "1" << "1.5" << "1" << false;
+    QTest::newRow("negative index") << "1" << "1" << "-1" << false;
+    QTest::newRow("floor of four digits") << "1" << "1000" << "1" << false;
+    QTest::newRow("999 in every part") << "999" << "999" << "999" << true;
+}
+
+void TestRooms::leavesRowsWithoutALockNumberOut()
+{
+    QFETCH(QString, bldNo);
+    QFETCH(QString, flrNo);
+    QFETCH(QString, romId);
+    QFETCH(bool, loaded);
+    QVERIFY(m_world->deliverDatabase(Engine::SQLite));
+    QVERIFY(addRoom(1, 1, 1, "101"));
+    QVERIFY(SqlExec(QStringLiteral("INSERT INTO RoomInfo (BldNo, FlrNo, RomID, RomID2, RoomNo, Status)"
+                                   " VALUES (%1, %2, %3, 0, 'X', 'Vacant')")
+                        .arg(bldNo, flrNo, romId)));
+    ScriptedPort &port = m_world->port;
+    LoadAryRoom();
+    QCOMPARE(lenAryRoom, loaded ? 2 : 1);
+    QCOMPARE(aryRoom.first().LockNo, QString("001001001"));
+    if (loaded) {
+        QVERIFY(port.boxes().isEmpty());
+        QCOMPARE(aryRoom.last().LockNo, QString("999999999"));
+        return;
+    }
+    QCOMPARE(port.captions(), QStringList{"E0067"});
+    const QString text = port.boxes().first().text;
+    QVERIFY(text.startsWith("System Error---E0067\n"));
+    QVERIFY2(text.endsWith(QStringLiteral("\nBldNo: %1\nFlrNo: %2\nRomID: %3\nRoomNo: X")
+                               .arg(bldNo, QString(flrNo).remove('\''), romId)),
+             qPrintable(text));
 }
 
 void TestRooms::findsRooms_data()

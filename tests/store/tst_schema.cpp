@@ -1,7 +1,9 @@
 #include "store/connection.h"
+#include "store/delivery.h"
 #include "store/schema.h"
 #include "support/testworld.h"
 
+#include <QFile>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
@@ -19,6 +21,7 @@ private slots:
     void dialect();
     void keysAreUnique_data();
     void keysAreUnique();
+    void replacesAFileWithOneThatStandsAlone();
 };
 
 namespace {
@@ -162,6 +165,33 @@ void TestSchema::keysAreUnique()
     QSqlQuery query(Db());
     QVERIFY(query.exec(first));
     QVERIFY(!query.exec(second));
+}
+
+void TestSchema::replacesAFileWithOneThatStandsAlone()
+{
+    WorkFolder folder;
+    // The old database with the log and shared memory it left behind.
+    for (const char *old : {"Zumerak.MDB", "Zumerak.MDB-wal", "Zumerak.MDB-shm"})
+        folder.write(old, "old");
+    QString error;
+    QVERIFY2(BuildDeliveredFile(folder.file("Zumerak.MDB.new"), true, "Vacant", &error), qPrintable(error));
+    // Checkpointed: the file alone holds everything.
+    QVERIFY(!QFile::exists(folder.file("Zumerak.MDB.new-wal")));
+    QVERIFY2(ReplaceDatabaseFile(folder.file("Zumerak.MDB.new"), folder.file("Zumerak.MDB"), &error),
+             qPrintable(error));
+    for (const char *gone : {"Zumerak.MDB.new", "Zumerak.MDB-wal", "Zumerak.MDB-shm"})
+        QVERIFY2(!QFile::exists(folder.file(gone)), gone);
+    QVERIFY2(OpenFileDatabase(folder.file("Zumerak.MDB"), &error), qPrintable(error));
+    QSqlQuery query(Db());
+    QVERIFY(query.exec("SELECT COUNT(*) FROM RoomInfo WHERE Status = 'Vacant'") && query.next());
+    QCOMPARE(query.value(0).toInt(), 34);
+    CloseDatabase();
+
+    // A move that cannot be made leaves the new file where it was built.
+    QVERIFY(BuildDeliveredFile(folder.file("Zumerak.MDB.new"), false, "Vacant", &error));
+    QVERIFY(!ReplaceDatabaseFile(folder.file("Zumerak.MDB.new"), folder.file("missing/Zumerak.MDB"), &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(QFile::exists(folder.file("Zumerak.MDB.new")));
 }
 
 QTEST_GUILESS_MAIN(TestSchema)

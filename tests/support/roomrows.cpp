@@ -7,7 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-TRoomInfo RoomRow(int bldNo, int flrNo, int romId, const QString &roomNo)
+TRoomInfo SampleRoom(int bldNo, int flrNo, int romId, const QString &roomNo)
 {
     TRoomInfo room;
     room.BldNo = bldNo;

@@ -7,7 +7,7 @@
 // A room for a test's setup: the index is also the second index, type
 // "Standard", the vacant status text, price 288, at most three cards; the
 // room number and lock number follow from the rest.
-TRoomInfo RoomRow(int bldNo, int flrNo, int romId, const QString &roomNo);
+TRoomInfo SampleRoom(int bldNo, int flrNo, int romId, const QString &roomNo);
 
 // The room as a RoomInfo row. Only the columns every RoomInfo has had are
 // written; the ones added at start-up (ReservCkIn, FirstCkOut and the hour

@@ -5,11 +5,14 @@
 #include "support/roomrows.h"
 #include "support/testworld.h"
 
+#include <QFile>
 #include <QTest>
 
 class TestRoomCommands : public QObject {
     Q_OBJECT
 private slots:
+    // Every test runs on both engines.
+    void initTestCase_data() { AddEngineColumn(); AddEngineRows(); }
     void init();
     void cleanup() { m_world.reset(); }
     void addsBuildings_data();
@@ -17,13 +20,18 @@ private slots:
     void renamesOnlyToANewName_data();
     void renamesOnlyToANewName();
     void removesABuildingWithItsRooms();
+    void removesABuildingWholeOrNotAtAll_data();
+    void removesABuildingWholeOrNotAtAll();
     void togglesPublicDoors_data();
     void togglesPublicDoors();
     void editsTheSecondIndex_data();
     void editsTheSecondIndex();
+    void failedDoorSaveLeavesTheRoomAsSaved_data();
+    void failedDoorSaveLeavesTheRoomAsSaved();
     void modifiesRoomColumns_data();
     void modifiesRoomColumns();
     void exportsLockIds();
+    void exportsOneKeyPerSecondIndex();
 
 private:
     std::optional<TestWorld> m_world;
@@ -37,7 +45,7 @@ const TBuildingInfo kMain{1, "Main"};
 // A room of building 1.
 TRoomInfo room(int flrNo, int romId, const QString &roomNo, int publicDoor = 0)
 {
-    TRoomInfo r = RoomRow(1, flrNo, romId, roomNo);
+    TRoomInfo r = SampleRoom(1, flrNo, romId, roomNo);
     r.PublicDoor = publicDoor;
     return r;
 }
@@ -46,7 +54,11 @@ TRoomInfo room(int flrNo, int romId, const QString &roomNo, int publicDoor = 0)
 
 void TestRoomCommands::init()
 {
-    m_world.emplace(WorldOptions{.database = Engine::SQLite});
+    QFETCH_GLOBAL(Engine, engine);
+    if (SkipWithoutServer(engine))
+        return;
+    m_world.emplace();
+    QVERIFY(m_world->deliverDatabase(engine));
     m_texts = ReadRoomsDefinationTexts();
     QVERIFY(SqlExec("INSERT INTO BuildingInfo VALUES (1, 'Main')"));
     QVERIFY(AddRoomRow(room(2, 3, "203")));
@@ -145,7 +157,7 @@ void TestRoomCommands::togglesPublicDoors()
     QVERIFY(SqlExec(QStringLiteral("UPDATE RoomInfo SET PublicDoor=%1 WHERE RomID=3").arg(before)));
     ScriptedPort &port = m_world->port;
     port.answer(BoxAnswer::Ok);
-    QVERIFY(TogglePublicDoor(m_texts, mark, kMain, r));
+    QVERIFY(TogglePublicDoor(m_texts, mark, kMain, r, RoomKeyOf(r)));
     QCOMPARE(port.captions(), captions);
     QCOMPARE(r.PublicDoor, after);
     QCOMPARE(SqlScalar("SELECT PublicDoor FROM RoomInfo WHERE RomID=3").toInt(), after);
@@ -173,7 +185,7 @@ void TestRoomCommands::editsTheSecondIndex()
         port.cancelInput();
     else
         port.input(answer);
-    EditSecondIndex(m_texts, "Modify Room Information", r);
+    EditSecondIndex(m_texts, "Modify Room Information", r, RoomKeyOf(r));
     QCOMPARE(port.captions(), captions);
     QCOMPARE(SqlScalar("SELECT RomID2 FROM RoomInfo WHERE RomID=3").toInt(), stored);
     QCOMPARE(r.LockNo, QString("001002003"));
@@ -194,6 +206,15 @@ void TestRoomCommands::modifiesRoomColumns_data()
                            << QStringList{};
     QTest::newRow("price with a letter") << int(ColPrice) << "9a" << "SELECT Price FROM RoomInfo WHERE RomID=3"
                                          << "288" << QStringList{"N9017"};
+    QTest::newRow("price without a leading digit") << int(ColPrice) << ".5" << "SELECT Price FROM RoomInfo WHERE RomID=3"
+                                                   << "0.5" << QStringList{};
+    QTest::newRow("price rounded to four decimals")
+        << int(ColHourStartup) << "12.34567" << "SELECT HourRateStartup FROM RoomInfo WHERE RomID=3" << "12.3457"
+        << QStringList{};
+    QTest::newRow("price ending in a point") << int(ColPrice) << "5." << "SELECT Price FROM RoomInfo WHERE RomID=3"
+                                             << "5" << QStringList{};
+    QTest::newRow("a point alone counts as 0") << int(ColPrice) << "." << "SELECT Price FROM RoomInfo WHERE RomID=3"
+                                               << "0" << QStringList{};
     QTest::newRow("price of dots counts as 0") << int(ColHourPrice) << "1.2.3"
                                                << "SELECT HourRatePrice FROM RoomInfo WHERE RomID=3" << "0"
                                                << QStringList{};
@@ -217,13 +238,69 @@ void TestRoomCommands::modifiesRoomColumns()
     QFETCH(QStringList, captions);
     ScriptedPort &port = m_world->port;
     port.input(answer);
-    ModifyRoom(m_texts, "Modify Room Information", column, "Header", kMain, room(2, 3, "203"));
+    const TRoomInfo r = room(2, 3, "203");
+    ModifyRoom(m_texts, "Modify Room Information", column, "Header", kMain, r, RoomKeyOf(r));
     QCOMPARE(port.captions(), captions);
     const QVariant value = SqlScalar(check);
-    QCOMPARE(column == ColPrice || column == ColHourPrice ? Currency::fromSql(value).toString() : value.toString(),
+    QCOMPARE(column == ColPrice || column == ColHourStartup || column == ColHourPrice ? Currency::fromSql(value).toString() : value.toString(),
              expected);
     if (captions == QStringList{"E0010"})
         QVERIFY(port.boxes().first().text.endsWith("\n001002003 --> 001002004"));
+}
+
+void TestRoomCommands::removesABuildingWholeOrNotAtAll_data()
+{
+    QTest::addColumn<QString>("failing"); // the table whose delete fails
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("building row") << "BuildingInfo" << "E0005" << "Remove Building Failure.\n1,Main";
+    QTest::newRow("rooms, after the building row went") << "RoomInfo" << "E0006" << "Remove Room Failure.\n1,Main";
+}
+
+void TestRoomCommands::removesABuildingWholeOrNotAtAll()
+{
+    QFETCH(QString, failing);
+    QFETCH(QString, caption);
+    QFETCH(QString, text);
+    QVERIFY(SqlExec("ALTER TABLE " + failing + " RENAME TO Away"));
+    ScriptedPort &port = m_world->port;
+    port.answer(BoxAnswer::Ok);
+    port.answer(BoxAnswer::Ok);
+    RemoveBuilding(m_texts, kMain);
+    QCOMPARE(port.captions(), (QStringList{"N9004", "N9005", caption}));
+    QCOMPARE(port.boxes().last().text, text);
+    QVERIFY(SqlExec("ALTER TABLE Away RENAME TO " + failing));
+    QCOMPARE(SqlScalar("SELECT COUNT(*) FROM BuildingInfo").toInt(), 1);
+    QCOMPARE(SqlScalar("SELECT COUNT(*) FROM RoomInfo").toInt(), 2);
+}
+
+void TestRoomCommands::failedDoorSaveLeavesTheRoomAsSaved_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QStringList>("captions");
+    QTest::newRow("F8") << int(Qt::Key_F8) << QStringList{"N9024", "E0011"};
+    QTest::newRow("F9") << int(Qt::Key_F9) << QStringList{"E0011"};
+    QTest::newRow("F10") << int(Qt::Key_F10) << QStringList{"E0011"};
+}
+
+void TestRoomCommands::failedDoorSaveLeavesTheRoomAsSaved()
+{
+    QFETCH(int, key);
+    QFETCH(QStringList, captions);
+    QVERIFY(SqlExec("ALTER TABLE RoomInfo RENAME TO Away"));
+    const TRoomInfo saved = room(2, 4, "204", kPublicDoorOpens);
+    TRoomInfo r = saved;
+    ScriptedPort &port = m_world->port;
+    port.answer(BoxAnswer::Ok);
+    port.input("9");
+    const bool written = key == Qt::Key_F10
+        ? EditSecondIndex(m_texts, "Modify Room Information", r, RoomKeyOf(r))
+        : TogglePublicDoor(m_texts, key == Qt::Key_F8 ? kPublicDoorSet : kPublicDoorOpens, kMain, r, RoomKeyOf(r));
+    QVERIFY(!written);
+    QCOMPARE(port.captions(), captions);
+    QCOMPARE(port.boxes().last().text.section('\n', 0, 0), QString("Modify Public Door Failure"));
+    QCOMPARE(r.PublicDoor, saved.PublicDoor);
+    QCOMPARE(r.RomID2, saved.RomID2);
 }
 
 void TestRoomCommands::exportsLockIds()
@@ -235,6 +312,21 @@ void TestRoomCommands::exportsLockIds()
     QCOMPARE(lockIds.readString("LOCKID", "001002003", ""), QString("203"));
     QCOMPARE(lockIds.readString("LOCKID", "999999999", "gone"), QString("gone"));
     QCOMPARE(lockIds.readString("OTHER", "A", ""), QString("1"));
+}
+
+void TestRoomCommands::exportsOneKeyPerSecondIndex()
+{
+    // Two rooms of floor 2 without a second index, and one of floor 3.
+    for (const TRoomInfo &r : {room(2, 5, "205"), room(2, 6, "206"), room(3, 5, "305")}) {
+        TRoomInfo withoutIndex = r;
+        withoutIndex.RomID2 = 0;
+        QVERIFY(AddRoomRow(withoutIndex));
+    }
+    const QString path = ExportLockIds();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).remove('\r').split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines, (QStringList{"[LOCKID]", "001002003=203", "001002004=204", "001002000=206", "001003000=305"}));
 }
 
 QTEST_GUILESS_MAIN(TestRoomCommands)

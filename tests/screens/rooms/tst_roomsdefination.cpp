@@ -24,6 +24,9 @@ private slots:
     void closingTheEditorReloadsTheRegistry();
     void pickerReturnsTheWholeRegistryEntry();
     void pickerKeysDoNotEdit();
+    void failedReadsSayNothingAboutTheData_data();
+    void failedReadsSayNothingAboutTheData();
+    void editsARowThatMakesNoLockNumber();
 
 private:
     std::optional<TestWorld> m_world;
@@ -34,7 +37,7 @@ namespace {
 // A room of building 1 with an issue counter and a card out, which the picker hands back.
 bool addRoom(int flrNo, int romId, const QString &roomNo, int publicDoor = 0)
 {
-    TRoomInfo room = RoomRow(1, flrNo, romId, roomNo);
+    TRoomInfo room = SampleRoom(1, flrNo, romId, roomNo);
     room.Dai = 4;
     room.CardCount = 1;
     room.PublicDoor = publicDoor;
@@ -198,6 +201,69 @@ void TestRoomsDefination::pickerKeysDoNotEdit()
     QVERIFY(query.exec("SELECT COUNT(*), MAX(PublicDoor) FROM RoomInfo") && query.next());
     QCOMPARE(query.value(0).toInt(), 1);
     QCOMPARE(query.value(1).toInt(), 0);
+}
+
+void TestRoomsDefination::failedReadsSayNothingAboutTheData_data()
+{
+    QTest::addColumn<QString>("unreadable");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QStringList>("afterRename"); // the boxes once Modify Building Name is pressed
+    QTest::newRow("buildings") << "BuildingInfo" << "E0068" << QStringList{"E0068", "E0068"};
+    QTest::newRow("rooms") << "RoomInfo" << "E0069" << QStringList{"E0069"};
+}
+
+void TestRoomsDefination::failedReadsSayNothingAboutTheData()
+{
+    QFETCH(QString, unreadable);
+    QFETCH(QString, caption);
+    QFETCH(QStringList, afterRename);
+    QVERIFY(SqlExec("INSERT INTO BuildingInfo VALUES (1, 'Main')"));
+    QVERIFY(SqlExec("ALTER TABLE " + unreadable + " RENAME TO Away"));
+    openForEditing();
+    ScriptedPort &port = m_world->port;
+    TfrmRoomsDefination screen;
+    screen.show();
+    // No "Please add building(s)", no N9002: a failed read says nothing about what is stored.
+    QCOMPARE(port.captions(), QStringList{caption});
+    QCOMPARE(screen.Label1->text(), QString("List Of Buildings"));
+    QCOMPARE(screen.GridRooms->rowCount(), 1);
+    // Nor does a command afterwards: without buildings read it reads them again.
+    screen.cmdModiBld->click();
+    QCOMPARE(port.captions(), afterRename);
+}
+
+void TestRoomsDefination::editsARowThatMakesNoLockNumber()
+{
+    QVERIFY(SqlExec("INSERT INTO BuildingInfo VALUES (1, 'Main')"));
+    QVERIFY(addRoom(1, 1, "101"));
+    QVERIFY(SqlExec("INSERT INTO RoomInfo (BldNo, FlrNo, RomID, RomID2, RoomNo, Status, MaxCards) VALUES (1, 1.5, 2, 0,"
+                    " '1x', 'Vacant', 3)"));
+    openForEditing();
+    ScriptedPort &port = m_world->port;
+    TfrmRoomsDefination screen;
+    screen.show();
+    QCOMPARE(screen.GridRooms->rowCount(), 2);
+    // The selected room is the listed record, with what the grid does not show.
+    QCOMPARE(curRoom.BldRoomNo, QString("1-101"));
+    QCOMPARE(curRoom.Dai, 4);
+    QCOMPARE(curRoom.CardCount, 1);
+    QCOMPARE(screen.GridRooms->item(1, 1)->text(), QString("1.5"));
+    QCOMPARE(screen.GridRooms->item(1, 9)->text(), QString("0011.5002"));
+
+    // A new room number leaves the floor as stored; then the row is removed.
+    screen.GridRooms->setCurrentCell(1, 2);
+    port.input("1y");
+    screen.cmdModiRoom->click();
+    QCOMPARE(port.captions(), QStringList{});
+    QSqlQuery query(Db());
+    QVERIFY(query.exec("SELECT FlrNo FROM RoomInfo WHERE RoomNo = '1y'") && query.next());
+    QCOMPARE(query.value(0).toString(), QString("1.5"));
+    QCOMPARE(screen.GridRooms->currentRow(), 1);
+    port.answer(BoxAnswer::Ok);
+    press(screen.GridRooms, Qt::Key_Delete);
+    QCOMPARE(port.captions(), QStringList{"N9014"});
+    QVERIFY(query.exec("SELECT COUNT(*) FROM RoomInfo") && query.next());
+    QCOMPARE(query.value(0).toInt(), 1);
 }
 
 QTEST_MAIN(TestRoomsDefination)
