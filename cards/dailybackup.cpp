@@ -105,7 +105,7 @@ bool copyComplete(const QString &target, QString *error)
 
 std::optional<QString> MakeDailyBackup()
 {
-    if (BuildFlag == BuildKind::Server)
+    if (!DatabaseIsAFile())
         return std::nullopt;
     const QDateTime now = Clock().now();
     const BackupLog log = readLog();

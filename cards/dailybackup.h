@@ -13,5 +13,6 @@
 // on; a failed try, copy or folder, is repeated at a later issue, at most once
 // an hour, until the day has its copy.
 // nullopt when the issue may go on; the failure text when the backup folder
-// cannot be created. The server build has no file to copy and skips the backup.
+// cannot be created. Without a database file (the server build) there is
+// nothing to copy and no backup is made.
 std::optional<QString> MakeDailyBackup();

@@ -5,15 +5,20 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+bool DatabaseIsAFile()
+{
+    const QSqlDatabase db = Db();
+    return db.isOpen() && EngineOf(db) == Engine::SQLite;
+}
+
 bool CopyDatabaseTo(const QString &target, QString *error)
 {
-    QSqlDatabase db = Db();
-    if (!db.isOpen() || EngineOf(db) != Engine::SQLite) {
+    if (!DatabaseIsAFile()) {
         if (error)
             *error = QStringLiteral("No database file is open.");
         return false;
     }
-    QSqlQuery query(db);
+    QSqlQuery query(Db());
     query.prepare(QStringLiteral("VACUUM INTO :a"));
     query.bindValue(QStringLiteral(":a"), target);
     if (query.exec())
