@@ -73,7 +73,7 @@ void rememberFailedTry(BackupLog log, const QDateTime &now)
     log.failed = now;
     QString error;
     if (!writeLog(log, &error))
-        warn(logFile() + u'\n' + error);
+        warn(QStringLiteral("Cannot write ") + logFile() + u'\n' + error);
 }
 
 // Copies under a temporary name first: the day's earlier copy stays until a
@@ -128,6 +128,6 @@ std::optional<QString> MakeDailyBackup()
         return std::nullopt;
     }
     if (!writeLog({now.date(), {}}, &error))
-        warn(logFile() + u'\n' + error);
+        warn(QStringLiteral("Cannot write ") + logFile() + u'\n' + error);
     return std::nullopt;
 }
