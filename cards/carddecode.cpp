@@ -41,7 +41,7 @@ void warnOfForeignCard(const QString &text)
         return;
     ShowWarning(QStringLiteral("N9067"),
                 QStringLiteral("Not a card for this system\n")
-                    + QString::asprintf("%.6x %s %.2x %s %.4x", settings.dlsCoID, "\n", high, "\n", low));
+                    + QString::asprintf("%.6X %s %.2X %s %.4X", settings.dlsCoID, "\n", high, "\n", low));
 }
 
 bool carriesEndTime(int kind)

@@ -95,6 +95,24 @@ void eraseUnregisteredCard()
                       + QString::number(result));
 }
 
+// The card needs the time to settle before it reads back; the dUSB encoder longer.
+void waitAfterWrite()
+{
+    Clock().wait(800);
+    if (EncoderMode == 0)
+        Clock().wait(300);
+}
+
+// A library may report a failed write after it wrote part or all of the card:
+// a card that no longer reads as it did before the write is erased.
+void eraseWhenChanged(const QString &before)
+{
+    waitAfterWrite();
+    if (ReadCardOnEncoder() && BufCardText() == before)
+        return;
+    eraseUnregisteredCard();
+}
+
 bool verifyWrittenCard()
 {
     const QString written = BufWriteText();
@@ -119,6 +137,7 @@ bool WriteCardOnEncoder()
 {
     if (!ReadCardOnEncoder())
         return false;
+    const QString before = BufCardText();
     if (settings.CheckBlank == 1 && curCard.CardID != QLatin1String("FFFFFFFF")
         && !AskOkCancel(QStringLiteral("N9078"), Common.msgCheckBlank))
         return false;
@@ -137,11 +156,10 @@ bool WriteCardOnEncoder()
     }
     if (*result != 0) {
         ShowError(QStringLiteral("E0034"), Common.ErrWriteCard + QLatin1Char('\n') + QString::number(*result));
+        eraseWhenChanged(before);
         return false;
     }
-    Clock().wait(800);
-    if (EncoderMode == 0)
-        Clock().wait(300);
+    waitAfterWrite();
     if (!ReadCardOnEncoder()) {
         eraseUnregisteredCard();
         return false;

@@ -53,15 +53,22 @@ int writeCard(unsigned char mode, CardOrder order, const char *now, char *out)
     if (!issue)
         return SimBadArgument;
     order.issue = *issue;
+    if (device->failKind) {
+        device->failKind = false;
+        order.kind = (order.kind + 1) & 15;
+    }
     WriteOrder(*card, order);
     if (!device->store(*card))
         return SimStateLost;
-    if (device->failReadback == 1) {
+    if (device->failReadback == 1)
         device->failReadback = 2;
-        device->save();
+    if (device->failReadAfterWrite != 0) {
+        device->failRead = device->failReadAfterWrite;
+        device->failReadAfterWrite = 0;
     }
+    device->save();
     copyOut(out, card->text(), kWriteTextLength);
-    return SimOk;
+    return takeFailure(*device, &SimDevice::failWritten);
 }
 
 CardOrder order(int coId, unsigned char counter, unsigned char dai, int kind)
@@ -76,7 +83,8 @@ CardOrder order(int coId, unsigned char counter, unsigned char dai, int kind)
 
 // Staff cards: access bolt, start time byte, end time; nullopt for a bad time.
 std::optional<CardOrder> staffOrder(int coId, unsigned char counter, unsigned char dai, int kind,
-                                    unsigned char accessBolt, const char *start, const char *end)
+                                    unsigned char accessBolt, unsigned char constant, const char *start,
+                                    const char *end)
 {
     CardOrder staff = order(coId, counter, dai, kind);
     const auto startByte = PackStart(start);
@@ -84,6 +92,7 @@ std::optional<CardOrder> staffOrder(int coId, unsigned char counter, unsigned ch
     if (!startByte || !staff.end)
         return std::nullopt;
     staff.accessBolt = accessBolt != 0;
+    staff.constant = constant;
     staff.lockArea[1] = *startByte;
     return staff;
 }
@@ -189,9 +198,11 @@ Q_DECL_EXPORT int ResetCard(unsigned char mode, int coId, unsigned char counter,
 }
 
 Q_DECL_EXPORT int RecordCard(unsigned char mode, int coId, unsigned char counter, unsigned char dai,
-                             unsigned char, const char *now, char *out)
+                             unsigned char constant, const char *now, char *out)
 {
-    return writeCard(mode, order(coId, counter, dai, 1), now, out);
+    CardOrder record = order(coId, counter, dai, 1);
+    record.constant = constant;
+    return writeCard(mode, record, now, out);
 }
 
 Q_DECL_EXPORT int RoomSetCard(unsigned char mode, int coId, unsigned char counter, unsigned char dai,
@@ -206,9 +217,11 @@ Q_DECL_EXPORT int RoomSetCard(unsigned char mode, int coId, unsigned char counte
 }
 
 Q_DECL_EXPORT int TimeSetCard(unsigned char mode, int coId, unsigned char counter, unsigned char dai,
-                              unsigned char, const char *now, char *out)
+                              unsigned char constant, const char *now, char *out)
 {
-    return writeCard(mode, order(coId, counter, dai, 3), now, out);
+    CardOrder timeSet = order(coId, counter, dai, 3);
+    timeSet.constant = constant;
+    return writeCard(mode, timeSet, now, out);
 }
 
 Q_DECL_EXPORT int LimitCard(unsigned char mode, int coId, unsigned char counter, unsigned char dai,
@@ -249,10 +262,10 @@ Q_DECL_EXPORT int CheckOutCard(unsigned char mode, int coId, unsigned char count
 }
 
 Q_DECL_EXPORT int GroupCard(unsigned char mode, int coId, unsigned char counter, unsigned char dai,
-                            unsigned char accessBolt, unsigned char, const char *now, const char *start,
+                            unsigned char accessBolt, unsigned char constant, const char *now, const char *start,
                             const char *end, unsigned char groupNo, char *out)
 {
-    auto group = staffOrder(coId, counter, dai, 8, accessBolt, start, end);
+    auto group = staffOrder(coId, counter, dai, 8, accessBolt, constant, start, end);
     if (!group)
         return SimBadArgument;
     group->lockArea[2] = groupNo;
@@ -260,26 +273,26 @@ Q_DECL_EXPORT int GroupCard(unsigned char mode, int coId, unsigned char counter,
 }
 
 Q_DECL_EXPORT int EmergencyCard(unsigned char mode, int coId, unsigned char counter, unsigned char dai,
-                                unsigned char accessBolt, unsigned char, const char *now, const char *start,
+                                unsigned char accessBolt, unsigned char constant, const char *now, const char *start,
                                 const char *end, char *out)
 {
-    const auto emergency = staffOrder(coId, counter, dai, 10, accessBolt, start, end);
+    const auto emergency = staffOrder(coId, counter, dai, 10, accessBolt, constant, start, end);
     return emergency ? writeCard(mode, *emergency, now, out) : SimBadArgument;
 }
 
 Q_DECL_EXPORT int MasterCard(unsigned char mode, int coId, unsigned char counter, unsigned char dai,
-                             unsigned char accessBolt, unsigned char, const char *now, const char *start,
+                             unsigned char accessBolt, unsigned char constant, const char *now, const char *start,
                              const char *end, char *out)
 {
-    const auto master = staffOrder(coId, counter, dai, 11, accessBolt, start, end);
+    const auto master = staffOrder(coId, counter, dai, 11, accessBolt, constant, start, end);
     return master ? writeCard(mode, *master, now, out) : SimBadArgument;
 }
 
 Q_DECL_EXPORT int BuildingCard(unsigned char mode, int coId, unsigned char counter, unsigned char dai,
-                               unsigned char accessBolt, unsigned char, const char *now, const char *start,
+                               unsigned char accessBolt, unsigned char constant, const char *now, const char *start,
                                const char *end, const char *building, char *out)
 {
-    auto card = staffOrder(coId, counter, dai, 12, accessBolt, start, end);
+    auto card = staffOrder(coId, counter, dai, 12, accessBolt, constant, start, end);
     const auto area = ParseLockNo(building, 3);
     if (!card || !area)
         return SimBadArgument;
@@ -288,10 +301,10 @@ Q_DECL_EXPORT int BuildingCard(unsigned char mode, int coId, unsigned char count
 }
 
 Q_DECL_EXPORT int FloorCard(unsigned char mode, int coId, unsigned char counter, unsigned char dai,
-                            unsigned char accessBolt, unsigned char, const char *now, const char *start,
+                            unsigned char accessBolt, unsigned char constant, const char *now, const char *start,
                             const char *end, const char *buildingFloor, char *out)
 {
-    auto card = staffOrder(coId, counter, dai, 13, accessBolt, start, end);
+    auto card = staffOrder(coId, counter, dai, 13, accessBolt, constant, start, end);
     const auto area = ParseLockNo(buildingFloor, 6);
     if (!card || !area)
         return SimBadArgument;

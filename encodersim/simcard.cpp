@@ -74,6 +74,11 @@ QString SimCard::readBuffer() const
     return (QStringLiteral("551501") + text()).leftJustified(72, QLatin1Char('0'));
 }
 
+bool TakesConstant(int kind)
+{
+    return kind == 1 || kind == 3 || kind == 8 || (kind >= 10 && kind <= 13);
+}
+
 std::optional<std::uint32_t> PackTime(const char *text)
 {
     if (!hasLength(text, 10))
@@ -113,7 +118,7 @@ std::optional<LockAddress> ParseLockNo(const char *text, int count)
 void WriteOrder(SimCard &card, const CardOrder &order)
 {
     auto &b = card.bytes;
-    b[0] = 0;
+    b[0] = order.constant;
     b[1] = static_cast<std::uint8_t>(order.coId >> 16);
     b[2] = static_cast<std::uint8_t>(order.coId >> 8);
     b[3] = static_cast<std::uint8_t>(order.coId);

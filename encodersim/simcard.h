@@ -8,7 +8,8 @@
 
 // The 16 bytes of a card as the simulated encoder lays them out, with the four
 // serial bytes that every card carries besides.
-//   0      unused
+//   0      the constant the console passes to the record (2), clock (0) and
+//          staff kinds (127), so that a test can see it; 0 for other kinds
 //   1      system code, high byte
 //   2-3    system code, low part (the reader keeps only its low 14 bits)
 //   4-7    lock area: bit 7 of byte 4 is the access-bolt flag; guest and
@@ -36,7 +37,11 @@ struct SimCard {
     QString cardId() const { return data().mid(18, 8); }
     int coId() const { return bytes[1] << 16 | ((bytes[2] << 8 | bytes[3]) & 0x3FFF); }
     bool isBlank() const { return cardId() == QLatin1String("FFFFFFFF"); }
+    int kind() const { return bytes[9] >> 4; }
 };
+
+// The kinds whose writer takes a constant besides the card's own values.
+bool TakesConstant(int kind);
 
 // "yyMMddHHmm" as the 24-bit packed time: year - 2014 (4 bits), month (4),
 // day (5), hour (5), minute (6). nullopt for a text that is no such time or a
@@ -59,6 +64,7 @@ struct CardOrder {
     int kind = 0;
     int counter = 0;
     int dai = 0;
+    std::uint8_t constant = 0;
     bool accessBolt = false;
     std::array<std::uint8_t, 4> lockArea{};
     std::uint32_t issue = 0;

@@ -58,6 +58,12 @@ SimDevice SimDevice::load()
             device.failErase = value.toInt();
         else if (key == QLatin1String("failReadback"))
             device.failReadback = value.toInt();
+        else if (key == QLatin1String("failWritten"))
+            device.failWritten = value.toInt();
+        else if (key == QLatin1String("failKind"))
+            device.failKind = value == QLatin1String("1");
+        else if (key == QLatin1String("failReadAfterWrite"))
+            device.failReadAfterWrite = value.toInt();
     }
     return device;
 }
@@ -67,7 +73,8 @@ bool SimDevice::save() const
     if (!QDir().mkpath(folder))
         return false;
     const QString text = QStringLiteral("plugged=%1\nmode=%2\nmodel=%3\ncard=%4\nfailRead=%5\nfailWrite=%6\n"
-                                        "failErase=%7\nfailReadback=%8\n")
+                                        "failErase=%7\nfailReadback=%8\nfailWritten=%9\nfailKind=%10\n"
+                                        "failReadAfterWrite=%11\n")
                              .arg(plugged ? 1 : 0)
                              .arg(dusb ? QStringLiteral("dusb") : QStringLiteral("kestul"))
                              .arg(collector ? QStringLiteral("collector") : QStringLiteral("encoder"))
@@ -75,7 +82,10 @@ bool SimDevice::save() const
                              .arg(failRead)
                              .arg(failWrite)
                              .arg(failErase)
-                             .arg(failReadback);
+                             .arg(failReadback)
+                             .arg(failWritten)
+                             .arg(failKind ? 1 : 0)
+                             .arg(failReadAfterWrite);
     return writeText(folder + QLatin1Char('/') + QLatin1String(kDeviceFile), text);
 }
 

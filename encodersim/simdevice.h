@@ -24,6 +24,13 @@ struct SimDevice {
     // 1: armed, the next write arms the read after it; 2: the next read answers
     // card data other than the card holds.
     int failReadback = 0;
+    // The next write writes the card and then answers this code, as a device
+    // may that loses the card's answer.
+    int failWritten = 0;
+    // The next write puts the next kind digit on the card.
+    bool failKind = false;
+    // The read after the next write answers this code.
+    int failReadAfterWrite = 0;
 
     static QString stateFolder();
     static SimDevice load();

@@ -22,7 +22,10 @@ const char kUsage[] =
     "  model encoder|collector   the card encoder or the record collector\n"
     "  records FILE              load opening records into the collector\n"
     "  fail read|write|erase CODE   the next call of that kind answers CODE\n"
+    "  fail written CODE         the next write writes the card, then answers CODE\n"
+    "  fail kind                 the next write puts the next kind digit on the card\n"
     "  fail readback             the read after the next write answers other card data\n"
+    "  fail readback CODE        the read after the next write answers CODE\n"
     "The state folder is $ZUMERAK_ENCODER_SIM_DIR, else ./EncoderSim.\n";
 
 int usage()
@@ -67,8 +70,10 @@ int show(const SimDevice &device)
     }
     std::printf("kind=%d\ncardId=%s\nsystemCode=%.6X\ndai=%d\naccessBolt=%d\nlockArea=%.2X%.2X%.2X%.2X\n"
                 "issue=%s\nend=%s\n",
-                b[9] >> 4, qPrintable(card->cardId()), card->coId(), b[8], b[4] >> 7, b[4], b[5], b[6], b[7],
+                card->kind(), qPrintable(card->cardId()), card->coId(), b[8], b[4] >> 7, b[4], b[5], b[6], b[7],
                 qPrintable(unpacked(packedAt(*card, 10))), qPrintable(unpacked(packedAt(*card, 13))));
+    if (TakesConstant(card->kind()))
+        std::printf("constant=%d\n", b[0]);
     return 0;
 }
 
@@ -76,6 +81,10 @@ int setFailure(SimDevice &device, const QStringList &args)
 {
     if (args.size() == 1 && args[0] == QLatin1String("readback")) {
         device.failReadback = 1;
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == QLatin1String("kind")) {
+        device.failKind = true;
         return 0;
     }
     bool ok = false;
@@ -88,6 +97,10 @@ int setFailure(SimDevice &device, const QStringList &args)
         device.failWrite = code;
     else if (args[0] == QLatin1String("erase"))
         device.failErase = code;
+    else if (args[0] == QLatin1String("written"))
+        device.failWritten = code;
+    else if (args[0] == QLatin1String("readback"))
+        device.failReadAfterWrite = code;
     else
         return usage();
     return 0;

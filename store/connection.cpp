@@ -81,11 +81,18 @@ bool OpenServerDatabase(const QString &host, const QString &user, const QString 
     if (!db.open())
         return fail(db, db.lastError().text(), error);
     // Date-times travel without a zone: the session must read them in the
-    // desk's own zone, whatever the server's default.
+    // desk's own zone, whatever the server's default. A server that does not
+    // know the desk's zone would shift every date-time between writing and
+    // reading, so the connection is refused.
     QSqlQuery zone(db);
     zone.prepare(QStringLiteral("SELECT set_config('TimeZone', :a, false)"));
     zone.bindValue(QStringLiteral(":a"), QString::fromUtf8(QTimeZone::systemTimeZoneId()));
-    zone.exec();
+    if (!zone.exec()) {
+        const QString reason = zone.lastError().text();
+        zone.finish();
+        return fail(db, reason, error);
+    }
+    zone.finish();
     return true;
 }
 

@@ -50,8 +50,11 @@ void TData1::openServerDatabase()
         QString reason;
         if (OpenServerDatabase(settings.TIP, settings.TUIP, settings.TUPW, QLatin1String(kServerCatalogue), &reason))
             return;
+        // The server's own message tells a wrong login from a refused session
+        // (a time zone the server does not know).
         ShowError(QStringLiteral("E0001"), QStringLiteral("数据库连接失败\n") + settings.TIP + u'\n'
-                                              + settings.TUIP + u'\n' + settings.TUPW);
+                                              + settings.TUIP + u'\n' + settings.TUPW + QStringLiteral("\n\n")
+                                              + reason);
         if (!AskYesNo(QStringLiteral("QUERY2?"), QStringLiteral("连接数据库失败，是否需要重新输入?"))) {
             m_terminate = true;
             return;

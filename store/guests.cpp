@@ -225,14 +225,19 @@ bool LoadGuestByCardID(const QString &cardID)
         return false;
     const GuestColumns columns(query.record());
     QStringList ids;
+    TGuestInfo last;
     while (query.next()) {
-        if (ids.isEmpty()) {
-            aryGuest.append(readGuest(query, columns));
-            aryGuest[0].CardID = cardID;
-        }
-        ids.append(QString::number(query.value(columns.ID).toInt()));
+        last = readGuest(query, columns);
+        ids.append(QString::number(last.ID));
     }
+    // One entry per row, so that a caller walking to lenAryGuest stays in the
+    // list; only entry 0, the last row read, is filled.
     lenAryGuest = static_cast<int>(ids.size());
+    aryGuest.resize(lenAryGuest);
+    if (lenAryGuest > 0) {
+        last.CardID = cardID;
+        aryGuest[0] = last;
+    }
     if (ids.size() > 1)
         ShowError(QStringLiteral("E0032"), QStringLiteral("GuestInfo Error, more than one record\n\nCardID: ") + cardID
                                                + QStringLiteral("\nGuestID:\n\n") + ids.join(u'\n'));

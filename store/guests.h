@@ -27,7 +27,8 @@ bool CloseGuestStay(const QString &bldRoomNo, const QString &name, const QString
                     const QString &flag);
 
 // The stay of a guest card into aryGuest[0]; true only when exactly one row
-// holds the card ID (E0032 lists the rows when several do).
+// holds the card ID (E0032 lists the rows when several do). aryGuest gets one
+// entry per row and lenAryGuest the row count; entry 0 holds the last row.
 bool LoadGuestByCardID(const QString &cardID);
 // The current guests of a room, one entry per name from its newest row, into
 // aryGuest; returns the number of rows found.

@@ -69,7 +69,11 @@ void TestCardDecode::decodes_data()
         << "1-101" << at(2024, 3, 15, 12, 30) << zero << at(2024, 3, 17, 12, 0);
     QTest::newRow("card of another hotel")
         << readBuffer("00120000" "80030201" "2A" "61" "A37B1E" "A38B00") << QStringList{"N9067"}
-        << "Not a card for this system\nff0000 \n 12 \n 0000" << true << 6 << "1-101" << at(2024, 3, 15, 12, 30)
+        << "Not a card for this system\nFF0000 \n 12 \n 0000" << true << 6 << "1-101" << at(2024, 3, 15, 12, 30)
+        << zero << at(2024, 3, 17, 12, 0);
+    QTest::newRow("card of another hotel, letters in its code")
+        << readBuffer("00AB3C4D" "80030201" "2A" "61" "A37B1E" "A38B00") << QStringList{"N9067"}
+        << "Not a card for this system\nFF0000 \n AB \n 3C4D" << true << 6 << "1-101" << at(2024, 3, 15, 12, 30)
         << zero << at(2024, 3, 17, 12, 0);
     QTest::newRow("lock of no room") << readBuffer("00FF0000" "00090909" "01" "20" "A37B1E" "FFFFFF")
                                      << QStringList{"E0022"} << QString() << true << 2 << "Error: 00090909"

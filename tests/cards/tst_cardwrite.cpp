@@ -1,5 +1,6 @@
 #include "cards/carddecode.h"
 #include "cards/cardwrite.h"
+#include "cards/dailybackup.h"
 #include "cards/encoder.h"
 #include "cards/encoderlibrary.h"
 #include "core/settings.h"
@@ -9,7 +10,13 @@
 #include "support/testworld.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
+
+#include <csignal>
+#include <memory>
+
+#include <sys/resource.h>
 
 // Issuing every kind of card on the simulated encoder, and every way an issue fails.
 class TestCardWrite : public QObject {
@@ -25,6 +32,10 @@ private slots:
     void checkBlank();
     void backupOncePerDay();
     void backupFolderCannotBeCreated();
+    void failedBackupIsTriedAgainAfterAnHour();
+    void backupKeepsTheDaysCopyUntilANewOneIsComplete();
+    void cardAfterAFailedWrite_data();
+    void cardAfterAFailedWrite();
     void expiryCap_data();
     void expiryCap();
 
@@ -96,19 +107,28 @@ void TestCardWrite::roundTrip_data()
 {
     QTest::addColumn<Engine>("engine");
     QTest::addColumn<int>("kind");
-    for (const auto &[engine, name] : {std::pair{Engine::SQLite, "SQLite"}, std::pair{Engine::PostgreSQL, "PostgreSQL"}})
+    // GuestLLock is set the other way, so that a guest card written with the
+    // staff card's flag, or the other way round, shows.
+    QTest::addColumn<int>("accessBolt");
+    for (const auto &[engine, name] : {std::pair{Engine::SQLite, "SQLite"}, std::pair{Engine::PostgreSQL, "PostgreSQL"}}) {
         for (int kind : {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13})
-            QTest::addRow("%s kind %d", name, kind) << engine << kind;
+            QTest::addRow("%s kind %d", name, kind) << engine << kind << 1;
+        for (int kind : {6, 11})
+            QTest::addRow("%s kind %d, deadbolt for guests only", name, kind) << engine << kind << 0;
+    }
 }
 
 void TestCardWrite::roundTrip()
 {
     QFETCH(Engine, engine);
     QFETCH(int, kind);
+    QFETCH(int, accessBolt);
     if (SkipWithoutServer(engine))
         return;
     QVERIFY(open(engine));
     prepare(kind);
+    curCard.AccessBolt = accessBolt;
+    settings.GuestLLock = 1 - accessBolt;
     const TCardInfo prepared = curCard;
     QVERIFY(WriteCardOnEncoder());
     QCOMPARE(m_world->port.captions(), QStringList());
@@ -130,12 +150,12 @@ void TestCardWrite::roundTrip()
         QCOMPARE(curCard.EndTime, prepared.EndTime);
     if (staff) {
         QCOMPARE(curCard.StartTime, prepared.StartTime);
-        QCOMPARE(curCard.AccessBolt, 1);
+        QCOMPARE(curCard.AccessBolt, accessBolt);
     }
     if (kind == 2 || kind == 6)
         QCOMPARE(curCard.RoomName, QStringLiteral("1-101"));
     if (kind == 6)
-        QCOMPARE(curCard.AccessBolt, 1);
+        QCOMPARE(curCard.AccessBolt, settings.GuestLLock);
     if (kind == 5 || kind == 8)
         QCOMPARE(curCard.GroupNo, 7);
     if (kind == 5)
@@ -148,6 +168,14 @@ void TestCardWrite::roundTrip()
         QCOMPARE(CardOptionBytes(), QStringLiteral("5A3C"));
     if (kind == 4)
         QCOMPARE(BufCardText().mid(14, 8), prepared.BlackCardID);
+    // The constant each writer is given: records to collect, the clock card's
+    // and every day of the week for staff cards.
+    const QMap<int, QString> constants{{1, "2"}, {3, "0"}, {8, "127"}, {10, "127"}, {11, "127"}, {12, "127"}, {13, "127"}};
+    const QString shown = cardOnEncoder();
+    if (constants.contains(kind))
+        QVERIFY2(shown.contains(QStringLiteral("\nconstant=") + constants[kind] + u'\n'), qPrintable(shown));
+    else
+        QVERIFY(!shown.contains(QStringLiteral("constant=")));
 }
 
 void TestCardWrite::failures_data()
@@ -163,6 +191,10 @@ void TestCardWrite::failures_data()
     QTest::newRow("no such kind") << "plug" << 9 << false << QStringList{"E0041"} << 0 << true;
     QTest::newRow("library refuses") << "fail write 9" << 11 << false << QStringList{"E0034"} << 0 << true;
     QTest::newRow("read-back differs") << "fail readback" << 11 << false << QStringList{"E0035"} << 0 << true;
+    QTest::newRow("read-back fails") << "fail readback 7" << 11 << false << QStringList{"E0031"} << 0 << true;
+    QTest::newRow("wrong kind on the card") << "fail kind" << 11 << false << QStringList{"E0038"} << 0 << true;
+    QTest::newRow("library fails after writing") << "fail written 9" << 11 << false << QStringList{"E0034"} << 0
+                                                 << true;
     QTest::newRow("register insert fails") << "plug" << 11 << true << QStringList{"E0044"} << 0 << true;
 }
 
@@ -260,6 +292,115 @@ void TestCardWrite::backupFolderCannotBeCreated()
     QVERIFY(cardOnEncoder().contains(QStringLiteral("\nblank\n")));
     QVERIFY(WriteCardOnEncoder());
     QCOMPARE(m_world->port.captions(), QStringList{"E0060"});
+}
+
+void TestCardWrite::failedBackupIsTriedAgainAfterAnHour()
+{
+    QVERIFY(open(Engine::SQLite));
+    // Something in the way of the day's copy: the copy cannot take its name.
+    QVERIFY(QDir().mkpath(backupFile() + QStringLiteral("/in the way")));
+    const auto issue = [this](const QDateTime &now) {
+        m_world->clock->set(now);
+        m_world->encoder->sim(QStringLiteral("blank"));
+        prepare(11);
+        return WriteCardOnEncoder();
+    };
+    QVERIFY(issue(kNow));
+    QCOMPARE(m_world->port.captions(), QStringList{"N9090"});
+    QCOMPARE(m_world->port.boxes()[0].icon, BoxIcon::Warning);
+    QVERIFY(m_world->port.boxes()[0].text.startsWith("Database Backup Failure\n" + backupFile() + u'\n'));
+    QCOMPARE(registered(), 1);
+    QCOMPARE(QDir(m_world->folder.file(QStringLiteral("bak"))).entryList(QDir::Files), QStringList());
+
+    QVERIFY(issue(kNow.addSecs(59 * 60)));
+    QCOMPARE(m_world->port.captions(), QStringList{"N9090"});
+
+    QVERIFY(QDir(backupFile()).removeRecursively());
+    QVERIFY(issue(kNow.addSecs(60 * 60)));
+    QCOMPARE(m_world->port.captions(), QStringList{"N9090"});
+    QVERIFY(QFileInfo(backupFile()).isFile());
+
+    // The day has its copy now.
+    QVERIFY(QFile::remove(backupFile()));
+    QVERIFY(issue(kNow.addSecs(3 * 60 * 60)));
+    QVERIFY(!QFile::exists(backupFile()));
+}
+
+void TestCardWrite::backupKeepsTheDaysCopyUntilANewOneIsComplete()
+{
+    QVERIFY(open(Engine::SQLite));
+    m_world->folder.write(QStringLiteral("bak/Zumerak261210.MDB"), "copy of this morning");
+    m_world->folder.write(QStringLiteral("bak/Zumerak261210.MDB.part"), "copy cut short by a crash");
+    // A backup drive that fills up after a few pages.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    constexpr qint64 kFull = 16384;
+    const rlimit full{kFull, limit.rlim_max};
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+    const auto failure = MakeDailyBackup();
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    QVERIFY(!failure);
+    QCOMPARE(m_world->port.captions(), QStringList{"N9090"});
+    QFile kept(backupFile());
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("copy of this morning"));
+    kept.close();
+
+    m_world->clock->set(kNow.addSecs(60 * 60));
+    QVERIFY(!MakeDailyBackup());
+    QCOMPARE(m_world->port.captions(), QStringList{"N9090"});
+    QVERIFY(!QFile::exists(backupFile() + QStringLiteral(".part")));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QVERIFY(kept.readAll().startsWith(QByteArray("SQLite format 3", 16)));
+    QVERIFY(kept.size() > kFull);
+}
+
+void TestCardWrite::cardAfterAFailedWrite_data()
+{
+    QTest::addColumn<bool>("blank");
+    QTest::addColumn<QStringList>("device");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<QString>("after"); // "before": as before the write; "blank"; "written"
+    QTest::newRow("refused on a blank card") << true << QStringList{"fail write 9"} << QStringList{"E0034"}
+                                             << "before";
+    QTest::newRow("refused on an issued card") << false << QStringList{"fail write 9"} << QStringList{"E0034"}
+                                               << "before";
+    QTest::newRow("failed after writing an issued card")
+        << false << QStringList{"fail written 9"} << QStringList{"E0034"} << "blank";
+    QTest::newRow("failed after writing, erase refused")
+        << true << QStringList{"fail written 9", "fail erase 5"} << QStringList{"E0034", "E0046"} << "written";
+    QTest::newRow("read-back differs, erase refused")
+        << true << QStringList{"fail readback", "fail erase 5"} << QStringList{"E0035", "E0046"} << "written";
+}
+
+void TestCardWrite::cardAfterAFailedWrite()
+{
+    QFETCH(bool, blank);
+    QFETCH(QStringList, device);
+    QFETCH(QStringList, captions);
+    QFETCH(QString, after);
+    QVERIFY(open(Engine::SQLite));
+    if (!blank) {
+        prepare(7);
+        QVERIFY(WriteCardOnEncoder());
+    }
+    const QString before = cardOnEncoder();
+    for (const QString &command : device)
+        m_world->encoder->sim(command);
+    prepare(11);
+    QVERIFY(!WriteCardOnEncoder());
+    QCOMPARE(m_world->port.captions(), captions);
+    QCOMPARE(registered(), blank ? 0 : 1);
+    const QString now = cardOnEncoder();
+    if (after == QLatin1String("before"))
+        QCOMPARE(now, before);
+    else if (after == QLatin1String("blank"))
+        QVERIFY(now.contains(QStringLiteral("\nblank\n")));
+    else
+        QVERIFY2(now.contains(QStringLiteral("\nkind=11\n")), qPrintable(now));
+    if (captions.contains(QStringLiteral("E0046")))
+        QVERIFY(m_world->port.boxes().last().text.endsWith(QStringLiteral("\n5")));
 }
 
 void TestCardWrite::expiryCap_data()

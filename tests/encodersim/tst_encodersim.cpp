@@ -20,6 +20,8 @@ private slots:
     void readerInfoNamesTheModel();
     void deviceAnswersOnlyInItsMode();
     void injectedFailuresHitTheNextCallOnly();
+    void writeFailuresHitTheNextWriteOnly();
+    void showPrintsTheWritersConstant();
     void eraseRefusesACardOfAnotherHotel();
     void keptCardsGoBackOnTheEncoder();
 
@@ -183,6 +185,45 @@ void TestEncoderSim::injectedFailuresHitTheNextCallOnly()
     const QString written = QString::fromLatin1(out).mid(18, 8);
     QVERIFY(read().mid(24, 8) != written);
     QCOMPARE(read().mid(24, 8), written);
+}
+
+void TestEncoderSim::writeFailuresHitTheNextWriteOnly()
+{
+    sim(QStringLiteral("blank"));
+    char out[kWriteTextLength + 1] = {};
+    const auto checkOut = call<CheckOutCardCall>("CheckOutCard");
+
+    // The card is written, and yet the device answers a failure.
+    sim(QStringLiteral("fail written 9"));
+    QCOMPARE(checkOut(1, kCoId, 1, 0, "2403151230", out), 9);
+    QCOMPARE(read().mid(24, 2), QStringLiteral("71"));
+    QCOMPARE(checkOut(1, kCoId, 2, 0, "2403151230", out), 0);
+
+    sim(QStringLiteral("fail kind"));
+    QCOMPARE(checkOut(1, kCoId, 3, 0, "2403151230", out), 0);
+    QCOMPARE(QString::fromLatin1(out).mid(18, 2), QStringLiteral("83"));
+    QCOMPARE(read().mid(24, 2), QStringLiteral("83"));
+    QCOMPARE(checkOut(1, kCoId, 4, 0, "2403151230", out), 0);
+    QCOMPARE(read().mid(24, 2), QStringLiteral("74"));
+
+    sim(QStringLiteral("fail readback 7"));
+    QCOMPARE(read().mid(24, 2), QStringLiteral("74")); // not before the write
+    QCOMPARE(checkOut(1, kCoId, 5, 0, "2403151230", out), 0);
+    QCOMPARE(read(), QStringLiteral("failed"));
+    QCOMPARE(read().mid(24, 2), QStringLiteral("75"));
+}
+
+void TestEncoderSim::showPrintsTheWritersConstant()
+{
+    sim(QStringLiteral("blank"));
+    char out[kWriteTextLength + 1] = {};
+    QCOMPARE(call<RecordCardCall>("RecordCard")(1, kCoId, 1, 0, 2, "2403151230", out), 0);
+    QVERIFY(show().contains(QStringLiteral("\nkind=1\n")));
+    QVERIFY(show().contains(QStringLiteral("\nconstant=2\n")));
+    QCOMPARE(call<StaffCardCall>("MasterCard")(1, kCoId, 1, 0, 0, 127, "2403151230", "0700", "2512312359", out), 0);
+    QVERIFY(show().contains(QStringLiteral("\nconstant=127\n")));
+    QCOMPARE(call<CheckOutCardCall>("CheckOutCard")(1, kCoId, 1, 0, "2403151230", out), 0);
+    QVERIFY(!show().contains(QStringLiteral("constant=")));
 }
 
 void TestEncoderSim::eraseRefusesACardOfAnotherHotel()

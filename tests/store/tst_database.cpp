@@ -1,10 +1,14 @@
 #include "core/settings.h"
+#include "core/state.h"
 #include "store/database.h"
+#include "store/guests.h"
 #include "store/migration.h"
 #include "support/testworld.h"
 
 #include <QSqlQuery>
 #include <QTest>
+
+#include <ctime>
 
 class TestDatabase : public QObject {
     Q_OBJECT
@@ -17,7 +21,37 @@ private slots:
     void serverBuildShowsTheLoginThatFailed();
     void migrationAddsMissingColumns_data();
     void migrationAddsMissingColumns();
+    void serverRefusesADeskZoneItDoesNotKnow();
+    void dateTimesKeepTheDesksZoneOnTheServer();
 };
+
+namespace {
+
+// The desk's time zone for as long as it lives, as the TZ variable sets it.
+class DeskZone {
+public:
+    explicit DeskZone(const QByteArray &zone) : m_previous(qgetenv("TZ")), m_wasSet(qEnvironmentVariableIsSet("TZ"))
+    {
+        qputenv("TZ", zone);
+        tzset();
+    }
+    ~DeskZone()
+    {
+        if (m_wasSet)
+            qputenv("TZ", m_previous);
+        else
+            qunsetenv("TZ");
+        tzset();
+    }
+    DeskZone(const DeskZone &) = delete;
+    DeskZone &operator=(const DeskZone &) = delete;
+
+private:
+    QByteArray m_previous;
+    bool m_wasSet;
+};
+
+} // namespace
 
 void TestDatabase::fileBuildOpensTheDeliveredDatabase()
 {
@@ -125,8 +159,10 @@ void TestDatabase::serverBuildShowsTheLoginThatFailed()
     port.answer(BoxAnswer::No);   // QUERY2?: give up
     TData1 data;
     QCOMPARE(port.captions(), (QStringList{"E0001", "QUERY2?", "QUERY?", "E0001", "QUERY2?"}));
-    QCOMPARE(port.boxes()[0].text, QString("数据库连接失败\n127.0.0.1:1\ndesk\nwrong"));
-    QCOMPARE(port.boxes()[3].text, QString("数据库连接失败\n127.0.0.1:2\ndesk\ntyped"));
+    // The login tried, then after a blank line the server's own message.
+    QCOMPARE(port.boxes()[0].text.section("\n\n", 0, 0), QString("数据库连接失败\n127.0.0.1:1\ndesk\nwrong"));
+    QCOMPARE(port.boxes()[3].text.section("\n\n", 0, 0), QString("数据库连接失败\n127.0.0.1:2\ndesk\ntyped"));
+    QVERIFY(!port.boxes()[0].text.section("\n\n", 1).isEmpty());
     QVERIFY(data.terminateRequested());
 }
 
@@ -170,6 +206,53 @@ void TestDatabase::migrationAddsMissingColumns()
     port.clear();
     QVERIFY2(MigrateRoomInfo(db, &error), qPrintable(error));
     QVERIFY(port.boxes().isEmpty());
+}
+
+void TestDatabase::serverRefusesADeskZoneItDoesNotKnow()
+{
+    if (SkipWithoutServer(Engine::PostgreSQL))
+        return;
+    TestWorld world;
+    QVERIFY(world.deliverDatabase(Engine::PostgreSQL));
+    CloseDatabase();
+    TestServer server;
+    QVERIFY(TestServerAvailable(&server));
+    DeskZone zone("Mars/Olympus_Mons");
+    QString error;
+    QVERIFY(!OpenServerDatabase(server.host, server.user, QString(), TestCatalogue(), &error));
+    QVERIFY2(error.contains("TimeZone"), qPrintable(error));
+    QVERIFY(!Db().isOpen());
+}
+
+void TestDatabase::dateTimesKeepTheDesksZoneOnTheServer()
+{
+    if (SkipWithoutServer(Engine::PostgreSQL))
+        return;
+    TestWorld world;
+    for (const QByteArray &deskZone : {QByteArray("Asia/Kathmandu"), QByteArray("Pacific/Chatham")}) {
+        DeskZone zone(deskZone);
+        QVERIFY(world.deliverDatabase(Engine::PostgreSQL));
+        if (SqlScalar("SELECT reset_val FROM pg_settings WHERE name = 'TimeZone'").toString() == deskZone)
+            continue;
+        ScriptedPort &port = world.port;
+        const QDateTime arrival(QDate(2025, 3, 1), QTime(14, 30));
+        curGuest = TGuestInfo();
+        curGuest.BldRoomNo = "1-101";
+        curGuest.Name = "Anna";
+        curGuest.ComeTime = arrival;
+        curGuest.GoTime = arrival.addDays(2);
+        curGuest.CardID = "6A000042";
+        curGuest.Flag = "WalkIn";
+        QVERIFY(InsertGuestInfo());
+        QVERIFY(LoadGuestByCardID("6A000042"));
+        QCOMPARE(aryGuest[0].ComeTime, arrival);
+        // Reports and other desks reading the row see the desk's own time.
+        QCOMPARE(SqlScalar("SELECT to_char(ComeTime, 'YYYY-MM-DD HH24:MI') FROM GuestInfo").toString(),
+                 QString("2025-03-01 14:30"));
+        QVERIFY(port.boxes().isEmpty());
+        return;
+    }
+    QFAIL("the server's own zone is each of the desk zones tried");
 }
 
 QTEST_GUILESS_MAIN(TestDatabase)

@@ -27,6 +27,8 @@ private slots:
     void closesAndReflagsStays();
     void findsTheStayOfACard_data();
     void findsTheStayOfACard();
+    void cardLookupListsAnEntryPerRow_data() { AddEngineColumn(); AddEngineRows(); }
+    void cardLookupListsAnEntryPerRow();
 
 private:
     std::optional<TestWorld> m_world;
@@ -312,6 +314,29 @@ void TestGuests::findsTheStayOfACard()
     QCOMPARE(port.captions(), QStringList{"E0032"});
     QCOMPARE(port.boxes()[0].text,
              QString("GuestInfo Error, more than one record\n\nCardID: 6A0000FF\nGuestID:\n\n4\n8"));
+}
+
+void TestGuests::cardLookupListsAnEntryPerRow()
+{
+    QFETCH(Engine, engine);
+    if (SkipWithoutServer(engine))
+        return;
+    QVERIFY(m_world->deliverDatabase(engine));
+    QVERIFY(addStay(4, "1-101", "Anna", "P123", "CheckOut", march(5), "6a0000ff"));
+    QVERIFY(addStay(8, "1-102", "Bert", "B1", "WalkIn", march(7), "6A0000FF"));
+    QVERIFY(!LoadGuestByCardID("6A0000FF"));
+    QCOMPARE(lenAryGuest, 2);
+    // A caller that walks the list to lenAryGuest stays within it.
+    QCOMPARE(aryGuest.size(), 2);
+    QCOMPARE(aryGuest[0].ID, 8);
+    QCOMPARE(aryGuest[0].Name, QString("Bert"));
+    QCOMPARE(aryGuest[0].CardID, QString("6A0000FF"));
+    QCOMPARE(aryGuest[1].ID, 0);
+
+    // A later lookup does not keep entries of the earlier one.
+    QVERIFY(!LoadGuestByCardID("6A000099"));
+    QCOMPARE(lenAryGuest, 0);
+    QVERIFY(aryGuest.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestGuests)

@@ -175,7 +175,7 @@ void TestAdmin::cardDecodePrintsTheFieldsAndTheBoxes()
     // A guest card of room 1-101 from another hotel: decoded after the warning.
     const Run guest = admin({"card", "decode", "55150100120000800101012A61A37B1EA38B005A000001"});
     QCOMPARE(guest.exitCode, 0);
-    QCOMPARE(guest.err, "N9067: Not a card for this system\nff0000 \n 12 \n 0000\n");
+    QCOMPARE(guest.err, "N9067: Not a card for this system\nFF0000 \n 12 \n 0000\n");
     for (const char *line : {"kind=6\n", "CardID=61A37B1E\n", "Dai=42\n", "IssueTime=2024-03-15 12:30\n",
                              "EndTime=2024-03-17 12:00\n", "room=1-101\n", "accessBolt=1\n"})
         QVERIFY2(guest.out.contains(line), line);

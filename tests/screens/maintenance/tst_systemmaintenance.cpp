@@ -33,6 +33,8 @@ private slots:
     void reversedChallenge();
     void serviceUnlockSwitchesDirectEraseOn_data();
     void serviceUnlockSwitchesDirectEraseOn();
+    void directEraseResponses_data();
+    void directEraseResponses();
 
     void addOperatorCutsAndChecksItsAnswers_data();
     void addOperatorCutsAndChecksItsAnswers();
@@ -274,6 +276,27 @@ void TestSystemMaintenance::serviceUnlockSwitchesDirectEraseOn()
         QCOMPARE(m_world->port.captions().last(), QString("DirectCardErase"));
         QCOMPARE(m_world->port.boxes().last().text, QString("OK"));
     }
+}
+
+void TestSystemMaintenance::directEraseResponses_data()
+{
+    // The answers the service staff work out by hand from their sheet.
+    QTest::addColumn<int>("challenge");
+    QTest::addColumn<int>("response");
+    QTest::newRow("lowest challenge") << 1001 << 2243;
+    QTest::newRow("reversed to two digits") << 1200 << 2586;
+    QTest::newRow("root without a fraction") << 7040 << 0;
+    QTest::newRow("reversed to one digit") << 5000 << 9399;
+    QTest::newRow("4321") << 4321 << 232;
+    QTest::newRow("2718") << 2718 << 7496;
+    QTest::newRow("highest challenge") << 9999 << 339;
+}
+
+void TestSystemMaintenance::directEraseResponses()
+{
+    QFETCH(int, challenge);
+    QFETCH(int, response);
+    QCOMPARE(DirectEraseResponse(challenge), response);
 }
 
 void TestSystemMaintenance::addOperatorCutsAndChecksItsAnswers_data()
