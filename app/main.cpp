@@ -31,6 +31,9 @@ int main(int argc, char *argv[])
     BuildFlag = static_cast<BuildKind>(ZUMERAK_BUILD_FLAG);
     // The application object comes first so that a settings failure can be shown in a box.
     QApplication app(argc, argv);
+    // The program ends when the logon screen closes, and only then: the menu
+    // and the work screens come and go while the logon screen is hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
     QtOperatorPort operatorPort;
     SetOperatorPort(&operatorPort);
 
