@@ -1,6 +1,6 @@
+#include "core/consoleport.h"
 #include "core/settings.h"
 #include "tools/admin/cardcommand.h"
-#include "tools/admin/consoleport.h"
 #include "tools/admin/initcommand.h"
 #include "tools/admin/resetpasswordcommand.h"
 #include "tools/admin/roomscommand.h"
@@ -43,7 +43,7 @@ int printSettings()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    ConsolePort port;
+    ConsolePort port(ConsolePort::Answers::FromTerminal);
     SetOperatorPort(&port);
 
     QStringList args = QCoreApplication::arguments().mid(1);
