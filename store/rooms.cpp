@@ -173,7 +173,7 @@ QString LockNoOf(int bldNo, int flrNo, int romId)
         .arg(romId, 3, 10, QLatin1Char('0'));
 }
 
-void LoadAryRoom()
+bool LoadAryRoom()
 {
     BusyCursor busy;
     aryRoom.clear();
@@ -183,9 +183,10 @@ void LoadAryRoom()
     lenAryRoom = static_cast<int>(aryRoom.size());
     if (!read) {
         ShowError(QStringLiteral("E0067"), QStringLiteral("System Error---E0067\n") + error);
-        return;
+        return false;
     }
     reportDuplicateRooms();
+    return true;
 }
 
 int GetPointerOfAryRoom(int mode, const QString &key)

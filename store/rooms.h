@@ -32,8 +32,8 @@ QList<TRoomInfo> ReadRoomRows(QSqlQuery &query);
 
 // Replaces aryRoom with every room of the database, after bringing RoomInfo up
 // to date. Each pair of rooms with the same BldRoomNo is shown (E0023) and sets
-// hasDuplicateRooms; a failure is shown as E0067.
-void LoadAryRoom();
+// hasDuplicateRooms; a failure is shown as E0067 and gives false.
+bool LoadAryRoom();
 
 // The lookup modes of GetPointerOfAryRoom.
 enum AryRoomMode {
