@@ -32,12 +32,14 @@ const QCommandLineOption kServer(QStringLiteral("server"),
 const QCommandLineOption kSample(QStringLiteral("sample"), QStringLiteral("Add two buildings with a few floors of rooms."));
 const QCommandLineOption kForce(QStringLiteral("force"), QStringLiteral("Replace an existing database."));
 
-// One command: its name, the arguments that follow its options, what it does,
-// its options, and the work, given the parsed command line. run returns the exit
-// code, or nullopt when the arguments do not fit.
+// One command: its name, the arguments that follow its options (as its usage
+// line shows them, then each with what it is), what it does, its options, and
+// the work, given the parsed command line. run returns the exit code, or
+// nullopt when the arguments do not fit.
 struct Command {
     QString name;
     QString arguments;
+    QList<QPair<QString, QString>> argumentsHelp;
     QString description;
     QList<QCommandLineOption> options;
     std::function<std::optional<int>(const QCommandLineParser &)> run;
@@ -94,21 +96,23 @@ std::optional<int> runCard(const QCommandLineParser &parser)
 const QList<Command> &commands()
 {
     static const QList<Command> all = {
-        {QStringLiteral("init"), QString(),
+        {QStringLiteral("init"), QString(), {},
          QStringLiteral("Make the delivered database: Zumerak.MDB in the current folder, or with --server the "
                         "catalogue Zumerak. An existing database is kept unless --force."),
          {kSample, kForce, kServer}, runInit},
-        {QStringLiteral("settings"), QString(),
+        {QStringLiteral("settings"), QString(), {},
          QStringLiteral("Print every setting as the program loads it, one SECTION.Key=value line each."), {},
          runSettings},
-        {QStringLiteral("rooms"), QString(),
+        {QStringLiteral("rooms"), QString(), {},
          QStringLiteral("Print the rooms as the program loads them: BldRoomNo, LockNo, Status, CardCount and Dai, "
                         "separated by tabs."),
          {kServer}, runRooms},
-        {QStringLiteral("reset-password"), QStringLiteral("CODE"),
+        {QStringLiteral("reset-password"), QStringLiteral("CODE"), {{QStringLiteral("CODE"), QStringLiteral("The operator's code.")}},
          QStringLiteral("Empty the password of operator CODE; the operator sets a new one at the next logon."),
          {kServer}, runResetPassword},
         {QStringLiteral("card"), QStringLiteral("read | decode HEX"),
+         {{QStringLiteral("read"), QStringLiteral("Read the card on the encoder.")},
+          {QStringLiteral("decode HEX"), QStringLiteral("Decode the read buffer HEX.")}},
          QStringLiteral("Read the card on the encoder, or decode a read buffer without a device, and print its "
                         "fields as field=value lines."),
          {}, runCard},
@@ -134,9 +138,13 @@ int usageError(const QString &message, const QString &command = QString())
     return 2;
 }
 
-bool helpAsked(const QCommandLineParser &parser, const QCommandLineOption &help)
+// -h and --help; Qt's own adds --help-all, which would show Qt's options that
+// this tool does not take.
+QCommandLineOption addHelpOption(QCommandLineParser &parser)
 {
-    return parser.isSet(help) || parser.isSet(QStringLiteral("help-all"));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    parser.addOption(help);
+    return help;
 }
 
 int showVersion()
@@ -161,14 +169,14 @@ int runCommand(const Command &command, const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(command.description);
-    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption help = addHelpOption(parser);
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions(command.options);
-    if (!command.arguments.isEmpty())
-        parser.addPositionalArgument(command.arguments, QString());
+    for (const auto &[argument, help] : command.argumentsHelp)
+        parser.addPositionalArgument(argument, help);
     if (!parser.parse(QStringList{QCoreApplication::applicationName()} + arguments))
         return usageError(parser.errorText(), command.name);
-    if (helpAsked(parser, help))
+    if (parser.isSet(help))
         return showCommandHelp(command, parser);
     if (parser.isSet(version))
         return showVersion();
@@ -192,7 +200,7 @@ int main(int argc, char *argv[])
 
     // The command comes first; everything after it is the command's own.
     QCommandLineParser parser;
-    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption help = addHelpOption(parser);
     const QCommandLineOption version = parser.addVersionOption();
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     parser.addPositionalArgument(QStringLiteral("command"), QString());
@@ -200,7 +208,7 @@ int main(int argc, char *argv[])
         return usageError(parser.errorText());
     if (parser.isSet(version))
         return showVersion();
-    if (helpAsked(parser, help)) {
+    if (parser.isSet(help)) {
         std::fputs(kUsage, stdout);
         return 0;
     }
