@@ -1,3 +1,4 @@
+#include "core/consoleport.h"
 #include "core/settings.h"
 #include "screens/logon/logon.h"
 #include "screens/mainmenu/mainmenu.h"
@@ -31,8 +32,18 @@ int main(int argc, char *argv[])
     BuildFlag = static_cast<BuildKind>(ZUMERAK_BUILD_FLAG);
     // The application object comes first so that a settings failure can be shown in a box.
     QApplication app(argc, argv);
-    QtOperatorPort operatorPort;
-    SetOperatorPort(&operatorPort);
+    // The program ends when the logon screen closes, and only then: the menu
+    // and the work screens come and go while the logon screen is hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Installers check that the console starts on a machine with this option:
+    // it starts as usual, paints the logon window once and ends, non-zero when
+    // an error box was shown. Nobody is there to answer, so the boxes go to
+    // the standard error stream and take their preselected answers.
+    const bool startCheck = QApplication::arguments().contains(QStringLiteral("--start-check"));
+    QtOperatorPort windowPort;
+    ConsolePort consolePort;
+    SetOperatorPort(startCheck ? static_cast<OperatorPort *>(&consolePort) : &windowPort);
+    const auto checked = [&consolePort](int status) { return consolePort.errorShown() ? 1 : status; };
 
     LoadSettings();
     QApplication::setApplicationName(QStringLiteral("Zumerak Management"));
@@ -43,15 +54,13 @@ int main(int argc, char *argv[])
     logon.setMainMenu(&mainMenu);
     TData1 data;
     if (data.terminateRequested())
-        return 0;
+        return checked(0);
     logon.show();
-    // Installers check that the console starts on a machine with this option:
-    // it starts as usual, paints the logon window once and ends.
-    if (QApplication::arguments().contains(QStringLiteral("--start-check"))) {
+    if (startCheck) {
         QTimer::singleShot(0, &app, [&logon] {
             logon.repaint();
             QApplication::exit(0);
         });
     }
-    return app.exec();
+    return checked(app.exec());
 }

@@ -1,27 +1,12 @@
 #include "core/operatorport.h"
 
-#include <cstdio>
+#include "core/consoleport.h"
 
 namespace {
 
 // Until a program installs its own port, boxes go to the standard error stream
 // and every question takes its preselected answer.
-class FallbackPort final : public OperatorPort {
-public:
-    BoxAnswer messageBox(BoxIcon, const QString &caption, const QString &text, BoxButtons,
-                         BoxAnswer defaultAnswer) override
-    {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
-        return defaultAnswer;
-    }
-    std::optional<QString> inputBox(const QString &, const QString &, const QString &, bool) override
-    {
-        return std::nullopt;
-    }
-    void setBusy(bool) override {}
-};
-
-FallbackPort fallbackPort;
+ConsolePort fallbackPort;
 OperatorPort *currentPort = &fallbackPort;
 int busyDepth = 0;
 

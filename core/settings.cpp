@@ -77,7 +77,7 @@ void readSystemIni()
 
 } // namespace
 
-void LoadSettings()
+bool LoadSettings()
 {
     settings = TSettings{};
     try {
@@ -94,7 +94,9 @@ void LoadSettings()
     } catch (const std::exception &error) {
         ShowError(QStringLiteral("E0059"),
                   QStringLiteral("System Error---E0059\n\n") + QString::fromLocal8Bit(error.what()));
+        return false;
     }
+    return true;
 }
 
 void LoadServerLogin()

@@ -54,8 +54,8 @@ inline constexpr int kDefaultCoID = 0xFF0000;
 
 // Fixes the working folder and file paths, the version text, seeds the random
 // generator and CardCounter, clears ReaderInfo and reads System.ini. A failure
-// is shown as E0059 and start-up goes on with what was read so far.
-void LoadSettings();
+// is shown as E0059 (and gives false); start-up goes on with what was read so far.
+bool LoadSettings();
 
 // The server login of [SYSTEM] TIP, TUIP and TUPW.
 void LoadServerLogin();

@@ -7,8 +7,8 @@
 // Operator passwords are kept as salted argon2id hashes. Databases of older
 // installations hold them as plain text; such a value still logs on and is
 // replaced by its hash at the first successful logon. An empty stored password
-// lets any typed password in, so that a new operator (or one whose password
-// was reset) can log on and set one.
+// (a new operator, or one whose password was reset) matches any typed one: the
+// logon makes such an operator set a password before anything else.
 
 // The storable form of a typed password: empty stays empty, anything else
 // becomes its hash. nullopt when hashing fails (out of memory): the caller must

@@ -364,7 +364,7 @@ bool DeleteRoom(const RoomKey &key, QString *error)
     return execute(remove, error);
 }
 
-void LoadAryRoom()
+bool LoadAryRoom()
 {
     BusyCursor busy;
     aryRoom.clear();
@@ -374,9 +374,10 @@ void LoadAryRoom()
     lenAryRoom = static_cast<int>(aryRoom.size());
     if (!read) {
         ShowError(QStringLiteral("E0067"), QStringLiteral("System Error---E0067\n") + error);
-        return;
+        return false;
     }
     reportDuplicateRooms();
+    return true;
 }
 
 int GetPointerOfAryRoom(int mode, const QString &key)

@@ -76,8 +76,8 @@ bool DeleteRoom(const RoomKey &key, QString *error);
 // to date. A row whose building, floor or index is no lock-number part is
 // shown (E0067, with the row) and left out. Each pair of rooms with the same
 // BldRoomNo is shown (E0023) and sets hasDuplicateRooms; a failure is shown as
-// E0067.
-void LoadAryRoom();
+// E0067 and gives false.
+bool LoadAryRoom();
 
 // The lookup modes of GetPointerOfAryRoom.
 enum AryRoomMode {

@@ -1,6 +1,7 @@
 #include "ui/qtoperatorport.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -28,12 +29,34 @@ QMessageBox::StandardButton standardButton(BoxAnswer answer)
     return QMessageBox::NoButton;
 }
 
+// The window a box belongs to: the modal screen on top, else the active
+// window, else a visible window of the program. With no parent a box is a
+// window of its own, and answering it while the program's windows are hidden
+// or inactive (focus in another program, no window manager) would count as
+// closing the last window.
+QWidget *boxParent()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    QWidget *visible = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || window->windowType() == Qt::ToolTip || window->windowType() == Qt::Popup)
+            continue;
+        visible = window;
+        if (qobject_cast<QDialog *>(window))
+            break;
+    }
+    return visible;
+}
+
 } // namespace
 
 BoxAnswer QtOperatorPort::messageBox(BoxIcon icon, const QString &caption, const QString &text,
                                      BoxButtons buttons, BoxAnswer defaultAnswer)
 {
-    QMessageBox box(messageIcon(icon), caption, text, QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox box(messageIcon(icon), caption, text, QMessageBox::NoButton, boxParent());
     switch (buttons) {
     case BoxButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case BoxButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
@@ -56,7 +79,7 @@ std::optional<QString> QtOperatorPort::inputBox(const QString &caption, const QS
                                                 const QString &value, bool password)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), caption, prompt,
+    const QString text = QInputDialog::getText(boxParent(), caption, prompt,
                                                password ? QLineEdit::Password : QLineEdit::Normal, value, &ok);
     if (!ok)
         return std::nullopt;

@@ -24,7 +24,47 @@ void upgradeToHash(const QString &code, const QString &typed)
         curOperator.MiMa = *hash;
         return;
     }
-    ShowError(QStringLiteral("E0019"), DbFailureText(QStringLiteral("Update OperatorInfo Failure\n"), error, {code}));
+    ShowError(QStringLiteral("E0073"), DbFailureText(QStringLiteral("Update OperatorInfo Failure\n"), error, {code}));
+}
+
+// The new password, asked twice and trimmed; nullopt after a Cancel or N9022.
+// An empty one is refused: it would let anyone in under this code.
+std::optional<QString> askNewPassword(const TLogonTexts &texts)
+{
+    std::optional<QString> first = askPassword(texts, texts.InputNewMiMa);
+    if (!first)
+        return std::nullopt;
+    std::optional<QString> second = askPassword(texts, texts.InputNewMiMa2);
+    if (!second)
+        return std::nullopt;
+    *first = first->trimmed();
+    *second = second->trimmed();
+    if (*first != *second || first->isEmpty() || first->size() > kMaxPasswordLength) {
+        ShowWarning(QStringLiteral("N9022"), texts.errModiMiMa + u'\n' + *first + u'\n' + *second);
+        return std::nullopt;
+    }
+    return first;
+}
+
+bool storeNewPassword(const QString &code, const QString &typed, const TLogonTexts &texts)
+{
+    QString error = QStringLiteral("The password cannot be hashed.");
+    const std::optional<QString> stored = HashPassword(typed);
+    if (!stored || !StorePassword(code, *stored, &error)) {
+        ShowError(QStringLiteral("E0013"), texts.errModiMiMa + QStringLiteral("\nUpdate DataBase\n") + error);
+        return false;
+    }
+    curOperator.MiMa = *stored;
+    ShowInfo(QStringLiteral("SUCCESS"), texts.okModiMiMa);
+    return true;
+}
+
+// A new operator, or one whose password was reset, has none yet: whoever
+// stands at the desk would have every right of the code.
+bool setFirstPassword(const QString &code, const TLogonTexts &texts)
+{
+    const std::optional<QString> typed = askNewPassword(texts);
+    return typed && storeNewPassword(code, *typed, texts);
 }
 
 } // namespace
@@ -60,7 +100,10 @@ QStringList OperatorCodesForLogon()
 
 bool CheckLogon(const QString &code, const QString &typed, const TLogonTexts &texts)
 {
-    if (!LoadOperator(code) || !PasswordMatches(curOperator.MiMa, typed)) {
+    const bool found = LoadOperator(code);
+    if (found && curOperator.MiMa.isEmpty())
+        return setFirstPassword(code, texts);
+    if (!found || !PasswordMatches(curOperator.MiMa, typed)) {
         ShowError(QStringLiteral("E0002"), texts.errMiMa);
         return false;
     }
@@ -78,30 +121,14 @@ void ModifyPassword(const QString &code, const TLogonTexts &texts)
     const std::optional<QString> current = askPassword(texts, texts.InputOldMiMa);
     if (!current)
         return;
-    std::optional<QString> first = askPassword(texts, texts.InputNewMiMa);
-    if (!first)
+    const std::optional<QString> typed = askNewPassword(texts);
+    if (!typed)
         return;
-    std::optional<QString> second = askPassword(texts, texts.InputNewMiMa2);
-    if (!second)
-        return;
-    *first = first->trimmed();
-    *second = second->trimmed();
-    if (*first != *second || first->size() > kMaxPasswordLength) {
-        ShowWarning(QStringLiteral("N9022"), texts.errModiMiMa + u'\n' + *first + u'\n' + *second);
-        return;
-    }
     if (!LoadOperator(code) || !PasswordMatches(curOperator.MiMa, *current)) {
         ShowError(QStringLiteral("E0012"), texts.errMiMa);
         return;
     }
-    QString error = QStringLiteral("The password cannot be hashed.");
-    const std::optional<QString> stored = HashPassword(*first);
-    if (!stored || !StorePassword(code, *stored, &error)) {
-        ShowError(QStringLiteral("E0013"), texts.errModiMiMa + QStringLiteral("\nUpdate DataBase\n") + error);
-        return;
-    }
-    curOperator.MiMa = *stored;
-    ShowInfo(QStringLiteral("SUCCESS"), texts.okModiMiMa);
+    storeNewPassword(code, *typed, texts);
 }
 
 void ShowPasswordHelp(const TLogonTexts &texts)

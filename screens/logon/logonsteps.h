@@ -30,11 +30,14 @@ QStringList OperatorCodesForLogon();
 
 // Loads the operator of code and checks the typed password. True lets the
 // operator in; a code that names no operator, and a wrong password, give
-// E0002. A password still stored as plain text is replaced by its hash once it
-// has matched (E0019 when that fails; the operator is let in all the same).
+// E0002. An operator without a password must set one first (asked twice, an
+// empty one refused with N9022); Cancel keeps the operator out. A password
+// still stored as plain text is replaced by its hash once it has matched
+// (E0073 when that fails; the operator is let in all the same).
 bool CheckLogon(const QString &code, const QString &typed, const TLogonTexts &texts);
 
-// Asks for the current password and the new one twice and stores the new one.
+// Asks for the current password and the new one twice and stores the new one;
+// an empty new password is refused (N9022).
 void ModifyPassword(const QString &code, const TLogonTexts &texts);
 
 // F1 in the password box: what to do about a forgotten password.

@@ -182,8 +182,6 @@ void TfrmMain::warnAboutSmallScreen()
 
 void TfrmMain::closeEvent(QCloseEvent *event)
 {
-    // The logon screen comes up before the menu goes, so that the program
-    // never finds itself without a window.
     if (m_logon)
         m_logon->show();
     event->accept();

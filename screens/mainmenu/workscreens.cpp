@@ -31,10 +31,5 @@ std::unique_ptr<QDialog> MakeWorkScreen(WorkArea area, QWidget *parent)
     const auto found = makers().constFind(area);
     if (found == makers().constEnd())
         return nullptr;
-    std::unique_ptr<QDialog> screen((*found)(parent));
-    // The menu is hidden while a work screen is open: closing the screen must
-    // not count as closing the program's last window.
-    if (screen)
-        screen->setAttribute(Qt::WA_QuitOnClose, false);
-    return screen;
+    return std::unique_ptr<QDialog>((*found)(parent));
 }

@@ -64,15 +64,14 @@ bool AddOperator(const QString &caption, const TMaintenanceTexts &texts)
     const std::optional<QString> name = ask(caption, texts.InputName, QString(), kNameLength);
     if (!name || name->isEmpty())
         return false;
-    const std::optional<QString> memo = ask(caption, texts.InputBeiZhu, QString(), kMemoLength);
-    if (!memo)
-        return false;
+    // The memo may be empty, so Cancel there is no reason to give up.
+    const QString memo = ask(caption, texts.InputBeiZhu, QString(), kMemoLength).value_or(QString());
     const std::optional<QString> role = askRole(caption, QString(), QStringLiteral("N9027"), texts);
     if (!role)
         return false;
     op.GongHao = *code;
     op.Name = *name;
-    op.BeiZhu = *memo;
+    op.BeiZhu = memo;
     op.QuanXian = *role;
     QString error;
     if (!InsertOperator(op, &error)) {

@@ -16,6 +16,10 @@ private slots:
     void resetPasswordEmptiesAnOperatorsPassword();
     void roomsPrintsTheRegistryAndItsBoxes();
     void initServerMakesTheCatalogueTheServerBuildOpens();
+    void failedLoadOfTheRoomsFailsTheCommand_data();
+    void failedLoadOfTheRoomsFailsTheCommand();
+    void commandLineIsCheckedAndExplained_data();
+    void commandLineIsCheckedAndExplained();
 };
 
 namespace {
@@ -182,6 +186,82 @@ void TestAdmin::cardDecodePrintsTheFieldsAndTheBoxes()
     const Run bad = admin({"card", "decode", "551501ZZ"});
     QCOMPARE(bad.exitCode, 1);
     QCOMPARE(bad.err, "E0042: System Error---E0042\n\n7\n551501ZZ\n");
+}
+
+void TestAdmin::failedLoadOfTheRoomsFailsTheCommand_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("rooms") << QStringList{"rooms"};
+    QTest::newRow("card decode") << QStringList{"card", "decode", "55150100120000800101012A61A37B1EA38B005A000001"};
+}
+
+void TestAdmin::failedLoadOfTheRoomsFailsTheCommand()
+{
+    QFETCH(QStringList, arguments);
+    TestWorld world;
+    QCOMPARE(admin({"init", "--sample"}).exitCode, 0);
+    QString error;
+    QVERIFY(OpenFileDatabase(world.folder.file("Zumerak.MDB"), &error));
+    QVERIFY(SqlExec("DROP TABLE RoomInfo"));
+    CloseDatabase();
+
+    const Run run = admin(arguments);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
+    QVERIFY2(run.err.startsWith("E0067: System Error---E0067\n"), qPrintable(run.err));
+}
+
+void TestAdmin::commandLineIsCheckedAndExplained_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out"); // the start of stdout
+    QTest::addColumn<QString>("err"); // a line stderr holds
+    QTest::newRow("no command") << QStringList() << 2 << "" << "usage: zumerak-admin COMMAND [options]";
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "usage: zumerak-admin COMMAND [options]\n" << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "zumerak-admin 7.27\n" << "";
+    QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << ""
+                                     << "zumerak-admin: unknown command 'frobnicate'";
+    QTest::newRow("option before the command") << QStringList{"--server", "rooms"} << 2 << ""
+                                               << "zumerak-admin: Unknown option 'server'.";
+    for (const char *command : {"init", "settings", "rooms", "reset-password", "card"}) {
+        const QString name = command;
+        QTest::newRow(qPrintable(name + " --help")) << QStringList{name, "--help"} << 0
+                                                    << "usage: zumerak-admin " + name + " [options]" << "";
+        QTest::newRow(qPrintable(name + " --version")) << QStringList{name, "--version"} << 0
+                                                       << "zumerak-admin 7.27\n" << "";
+        QTest::newRow(qPrintable(name + " --bogus")) << QStringList{name, "--bogus"} << 2 << ""
+                                                     << "zumerak-admin " + name + ": Unknown option 'bogus'.";
+    }
+    QTest::newRow("settings takes no argument") << QStringList{"settings", "extra"} << 2 << ""
+                                                << "zumerak-admin settings: takes no arguments";
+    QTest::newRow("reset-password without a code") << QStringList{"reset-password", "--server"} << 2 << ""
+                                                   << "zumerak-admin reset-password: expects CODE after its options";
+    QTest::newRow("card decode without a buffer") << QStringList{"card", "decode"} << 2 << ""
+                                                  << "zumerak-admin card: expects read | decode HEX after its options";
+    QTest::newRow("card with another word") << QStringList{"card", "write"} << 2 << ""
+                                            << "Try 'zumerak-admin card --help'.";
+}
+
+void TestAdmin::commandLineIsCheckedAndExplained()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    TestWorld world;
+    const Run run = admin(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    if (out.isEmpty())
+        QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
+    else
+        QVERIFY2(run.out.startsWith(out), qPrintable(run.out));
+    if (err.isEmpty())
+        QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+    else
+        QVERIFY2(run.err.split('\n').contains(err), qPrintable(run.err));
+    // Nothing was done: a wrong or explaining command line leaves the folder empty.
+    QVERIFY(!QFile::exists(world.folder.file("Zumerak.MDB")));
 }
 
 QTEST_GUILESS_MAIN(TestAdmin)

@@ -3,14 +3,19 @@
 #include "screens/logon/logon.h"
 #include "support/testworld.h"
 #include "ui/fonts.h"
+#include "ui/qtoperatorport.h"
 #include "ui/skin.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 class TestScreens : public QObject {
     Q_OBJECT
@@ -21,6 +26,7 @@ private slots:
     void fontsFollowTheFontSection();
     void skinIsTheStyleSheetOfTheSkinsFolder();
     void closingTheLogonEndsTheRun();
+    void boxAnsweredWithNoWindowActiveKeepsTheProgramRunning();
 };
 
 void TestScreens::logonShowsDefaultTexts()
@@ -105,6 +111,56 @@ void TestScreens::closingTheLogonEndsTheRun()
     logon.show();
     logon.close();
     QCOMPARE(world.clock->waits(), QList<int>{500});
+}
+
+// A work screen is open, its menu and the logon hidden, and the focus is in
+// another program when the screen asks something; the operator cancels. The
+// box belongs to the screen, and the program is still running afterwards.
+void TestScreens::boxAnsweredWithNoWindowActiveKeepsTheProgramRunning()
+{
+    QtOperatorPort port;
+    SetOperatorPort(&port);
+    QDialog screen;
+    // Closing the screen is not the end of the program, so it does not count
+    // as its last window; only the box could.
+    screen.setAttribute(Qt::WA_QuitOnClose, false);
+    // Another program's window, as far as closing the last window goes.
+    QWindow elsewhere;
+    bool noneActive = false;
+    QWidget *boxParent = nullptr;
+    std::optional<QString> answer = QStringLiteral("not asked");
+    bool stillRunning = false;
+
+    QTimer::singleShot(0, &screen, [&] {
+        QTimer::singleShot(0, &screen, [&] {
+            elsewhere.setTransientParent(screen.windowHandle());
+            elsewhere.show();
+            elsewhere.requestActivate();
+            QCoreApplication::processEvents();
+            noneActive = QApplication::activeWindow() == nullptr;
+            QTimer::singleShot(0, &screen, [&] {
+                if (auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+                    boxParent = box->parentWidget();
+                    box->reject();
+                }
+            });
+            answer = port.inputBox("Insert Room(s)", "To room number\n", "101", false);
+            QTimer::singleShot(50, &screen, [&] {
+                stillRunning = true;
+                screen.reject();
+            });
+        });
+        screen.exec();
+        QCoreApplication::quit();
+    });
+    QTimer::singleShot(10000, &screen, [] { QCoreApplication::exit(1); });
+    QCoreApplication::exec();
+    SetOperatorPort(nullptr);
+
+    QVERIFY(noneActive);
+    QCOMPARE(answer, std::nullopt);
+    QVERIFY(stillRunning);
+    QCOMPARE(boxParent, &screen);
 }
 
 QTEST_MAIN(TestScreens)

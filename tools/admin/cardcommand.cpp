@@ -51,10 +51,8 @@ bool start()
     LoadSettings();
     LoadSharedTexts();
     static TData1 data;
-    if (!Db().isOpen())
-        return false;
-    LoadAryRoom();
-    return true;
+    // Without the rooms a guest card's room could not be named.
+    return Db().isOpen() && LoadAryRoom();
 }
 
 int decodeAndPrint()

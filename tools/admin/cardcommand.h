@@ -4,6 +4,7 @@
 
 // Read the card on the encoder, or take a given read buffer, decode it as the
 // front desk does and print one field=value line per card field; the boxes go
-// to stderr. Return the exit code (1 when no card was decoded).
+// to stderr. Return the exit code (1 when no card was decoded, or the
+// database or its rooms could not be read).
 int RunCardRead();
 int RunCardDecode(const QString &buffer);

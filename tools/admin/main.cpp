@@ -1,19 +1,21 @@
+#include "core/consoleport.h"
 #include "core/settings.h"
 #include "tools/admin/cardcommand.h"
-#include "tools/admin/consoleport.h"
 #include "tools/admin/initcommand.h"
 #include "tools/admin/resetpasswordcommand.h"
 #include "tools/admin/roomscommand.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 
 const char kUsage[] =
-    "usage: zumerak-admin COMMAND\n"
+    "usage: zumerak-admin COMMAND [options]\n"
     "  init [--sample] [--force] [--server]   make the delivered database in the current folder\n"
     "                                         (--server: in the catalogue that System.ini names)\n"
     "  rooms [--server]                       print the rooms as the program loads them:\n"
@@ -22,20 +24,168 @@ const char kUsage[] =
     "                                         sets a new one at the next logon\n"
     "  settings                               print every setting as the program loads it\n"
     "  card read                              read and decode the card on the encoder\n"
-    "  card decode HEX                        decode a read buffer without a device\n";
+    "  card decode HEX                        decode a read buffer without a device\n"
+    "Every command takes --help and --version.\n";
 
-int usage()
+const QCommandLineOption kServer(QStringLiteral("server"),
+                                 QStringLiteral("Work on the catalogue of the server that System.ini names."));
+const QCommandLineOption kSample(QStringLiteral("sample"), QStringLiteral("Add two buildings with a few floors of rooms."));
+const QCommandLineOption kForce(QStringLiteral("force"), QStringLiteral("Replace an existing database."));
+
+// One command: its name, the arguments that follow its options (as its usage
+// line shows them, then each with what it is), what it does, its options, and
+// the work, given the parsed command line. run returns the exit code, or
+// nullopt when the arguments do not fit.
+struct Command {
+    QString name;
+    QString arguments;
+    QList<QPair<QString, QString>> argumentsHelp;
+    QString description;
+    QList<QCommandLineOption> options;
+    std::function<std::optional<int>(const QCommandLineParser &)> run;
+};
+
+std::optional<int> runInit(const QCommandLineParser &parser)
 {
-    std::fputs(kUsage, stderr);
-    return 2;
+    if (!parser.positionalArguments().isEmpty())
+        return std::nullopt;
+    InitOptions options;
+    options.sample = parser.isSet(kSample);
+    options.force = parser.isSet(kForce);
+    options.server = parser.isSet(kServer);
+    BuildFlag = options.server ? BuildKind::Server : BuildKind::File;
+    LoadSettings();
+    return RunInit(options);
 }
 
-int printSettings()
+std::optional<int> runSettings(const QCommandLineParser &parser)
 {
+    if (!parser.positionalArguments().isEmpty())
+        return std::nullopt;
+    const bool loaded = LoadSettings();
     LoadServerLogin();
     for (const QString &line : SettingsLines())
         std::printf("%s\n", qPrintable(line));
+    return loaded ? 0 : 1;
+}
+
+std::optional<int> runRooms(const QCommandLineParser &parser)
+{
+    if (!parser.positionalArguments().isEmpty())
+        return std::nullopt;
+    return RunRooms(parser.isSet(kServer));
+}
+
+std::optional<int> runResetPassword(const QCommandLineParser &parser)
+{
+    if (parser.positionalArguments().size() != 1)
+        return std::nullopt;
+    return RunResetPassword(parser.positionalArguments().first(), parser.isSet(kServer));
+}
+
+std::optional<int> runCard(const QCommandLineParser &parser)
+{
+    const QStringList args = parser.positionalArguments();
+    if (args == QStringList{QStringLiteral("read")})
+        return RunCardRead();
+    if (args.size() == 2 && args.first() == QLatin1String("decode"))
+        return RunCardDecode(args.last());
+    return std::nullopt;
+}
+
+const QList<Command> &commands()
+{
+    static const QList<Command> all = {
+        {QStringLiteral("init"), QString(), {},
+         QStringLiteral("Make the delivered database: Zumerak.MDB in the current folder, or with --server the "
+                        "catalogue Zumerak. An existing database is kept unless --force."),
+         {kSample, kForce, kServer}, runInit},
+        {QStringLiteral("settings"), QString(), {},
+         QStringLiteral("Print every setting as the program loads it, one SECTION.Key=value line each."), {},
+         runSettings},
+        {QStringLiteral("rooms"), QString(), {},
+         QStringLiteral("Print the rooms as the program loads them: BldRoomNo, LockNo, Status, CardCount and Dai, "
+                        "separated by tabs."),
+         {kServer}, runRooms},
+        {QStringLiteral("reset-password"), QStringLiteral("CODE"), {{QStringLiteral("CODE"), QStringLiteral("The operator's code.")}},
+         QStringLiteral("Empty the password of operator CODE; the operator sets a new one at the next logon."),
+         {kServer}, runResetPassword},
+        {QStringLiteral("card"), QStringLiteral("read | decode HEX"),
+         {{QStringLiteral("read"), QStringLiteral("Read the card on the encoder.")},
+          {QStringLiteral("decode HEX"), QStringLiteral("Decode the read buffer HEX.")}},
+         QStringLiteral("Read the card on the encoder, or decode a read buffer without a device, and print its "
+                        "fields as field=value lines."),
+         {}, runCard},
+    };
+    return all;
+}
+
+const Command *findCommand(const QString &name)
+{
+    for (const Command &command : commands()) {
+        if (command.name == name)
+            return &command;
+    }
+    return nullptr;
+}
+
+// A command line that does not fit: what is wrong and where to look, exit 2.
+int usageError(const QString &message, const QString &command = QString())
+{
+    const QString prefix = QStringLiteral("zumerak-admin") + (command.isEmpty() ? QString() : u' ' + command);
+    std::fprintf(stderr, "%s: %s\n", qPrintable(prefix), qPrintable(message));
+    std::fprintf(stderr, "Try '%s --help'.\n", qPrintable(prefix));
+    return 2;
+}
+
+// -h and --help; Qt's own adds --help-all, which would show Qt's options that
+// this tool does not take.
+QCommandLineOption addHelpOption(QCommandLineParser &parser)
+{
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help."));
+    parser.addOption(help);
+    return help;
+}
+
+int showVersion()
+{
+    std::printf("zumerak-admin %s\n", qPrintable(QCoreApplication::applicationVersion()));
     return 0;
+}
+
+// Qt's help text with our own usage line in place of its first line.
+int showCommandHelp(const Command &command, const QCommandLineParser &parser)
+{
+    QString help = parser.helpText();
+    help.remove(0, help.indexOf(u'\n'));
+    QString usage = QStringLiteral("usage: zumerak-admin ") + command.name + QStringLiteral(" [options]");
+    if (!command.arguments.isEmpty())
+        usage += u' ' + command.arguments;
+    std::printf("%s%s", qPrintable(usage), qPrintable(help));
+    return 0;
+}
+
+int runCommand(const Command &command, const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(command.description);
+    const QCommandLineOption help = addHelpOption(parser);
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addOptions(command.options);
+    for (const auto &[argument, help] : command.argumentsHelp)
+        parser.addPositionalArgument(argument, help);
+    if (!parser.parse(QStringList{QCoreApplication::applicationName()} + arguments))
+        return usageError(parser.errorText(), command.name);
+    if (parser.isSet(help))
+        return showCommandHelp(command, parser);
+    if (parser.isSet(version))
+        return showVersion();
+    if (const std::optional<int> status = command.run(parser))
+        return *status;
+    return usageError(command.arguments.isEmpty()
+                          ? QStringLiteral("takes no arguments")
+                          : QStringLiteral("expects %1 after its options").arg(command.arguments),
+                      command.name);
 }
 
 } // namespace
@@ -43,47 +193,33 @@ int printSettings()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    ConsolePort port;
+    QCoreApplication::setApplicationName(QStringLiteral("zumerak-admin"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZUMERAK_VERSION));
+    ConsolePort port(ConsolePort::Answers::FromTerminal);
     SetOperatorPort(&port);
 
-    QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty())
-        return usage();
-    const QString command = args.takeFirst();
-    if (command == QLatin1String("init")) {
-        InitOptions options;
-        for (const QString &arg : args) {
-            if (arg == QLatin1String("--sample"))
-                options.sample = true;
-            else if (arg == QLatin1String("--force"))
-                options.force = true;
-            else if (arg == QLatin1String("--server"))
-                options.server = true;
-            else
-                return usage();
-        }
-        BuildFlag = options.server ? BuildKind::Server : BuildKind::File;
-        LoadSettings();
-        return RunInit(options);
+    // The command comes first; everything after it is the command's own.
+    QCommandLineParser parser;
+    const QCommandLineOption help = addHelpOption(parser);
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    parser.addPositionalArgument(QStringLiteral("command"), QString());
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usageError(parser.errorText());
+    if (parser.isSet(version))
+        return showVersion();
+    if (parser.isSet(help)) {
+        std::fputs(kUsage, stdout);
+        return 0;
     }
-    if (command == QLatin1String("rooms")) {
-        if (args.size() > 1 || (args.size() == 1 && args.first() != QLatin1String("--server")))
-            return usage();
-        return RunRooms(!args.isEmpty());
+    QStringList arguments = parser.positionalArguments();
+    if (arguments.isEmpty()) {
+        std::fputs(kUsage, stderr);
+        return 2;
     }
-    if (command == QLatin1String("reset-password")) {
-        const bool server = args.removeAll(QStringLiteral("--server")) > 0;
-        if (args.size() != 1 || args.first().startsWith(QLatin1String("--")))
-            return usage();
-        return RunResetPassword(args.first(), server);
-    }
-    if (command == QLatin1String("card") && args.size() == 1 && args.first() == QLatin1String("read"))
-        return RunCardRead();
-    if (command == QLatin1String("card") && args.size() == 2 && args.first() == QLatin1String("decode"))
-        return RunCardDecode(args.last());
-    if (command == QLatin1String("settings") && args.isEmpty()) {
-        LoadSettings();
-        return printSettings();
-    }
-    return usage();
+    const QString name = arguments.takeFirst();
+    const Command *command = findCommand(name);
+    if (!command)
+        return usageError(QStringLiteral("unknown command '%1'").arg(name));
+    return runCommand(*command, arguments);
 }

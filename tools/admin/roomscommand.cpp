@@ -14,9 +14,8 @@ int RunRooms(bool server)
     LoadSettings();
     LoadSharedTexts();
     TData1 data;
-    if (!Db().isOpen())
+    if (!Db().isOpen() || !LoadAryRoom())
         return 1;
-    LoadAryRoom();
     for (const TRoomInfo &room : aryRoom) {
         std::printf("%s\t%s\t%s\t%d\t%d\n", qPrintable(room.BldRoomNo), qPrintable(room.LockNo),
                     qPrintable(room.Status), room.CardCount, room.Dai);

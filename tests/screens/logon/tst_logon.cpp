@@ -30,6 +30,9 @@ private slots:
     void entryChecksCodeAndPassword();
     void plainTextPasswordIsHashedAtFirstLogon_data() { AddEngineColumn(); AddEngineRows(); }
     void plainTextPasswordIsHashedAtFirstLogon();
+    void failedHashUpgradeIsShownWithItsOwnCode();
+    void emptyPasswordMustBeSetFirst_data();
+    void emptyPasswordMustBeSetFirst();
     void f1GivesHelpNotThePassword();
     void passwordChangeChecksItsEntries_data();
     void passwordChangeChecksItsEntries();
@@ -114,8 +117,11 @@ void TestLogon::firstShowingAddsSuper()
              QString("SuperAdministrator||S|Auto"));
     QCOMPARE(listed(m_logon->edtGongHao), QStringList());
 
+    m_world->port.input("first");
+    m_world->port.input("first");
     enter("Super", "any password at all");
-    QVERIFY(m_world->port.boxes().isEmpty());
+    QCOMPARE(m_world->port.captions(), QStringList{"SUCCESS"});
+    QVERIFY(PasswordMatches(storedPassword("Super"), "first"));
     QCOMPARE(strQX, QString(80, '1'));
     QVERIFY(m_logon->isHidden());
     QVERIFY(m_menu->isVisible());
@@ -153,10 +159,8 @@ void TestLogon::entryChecksCodeAndPassword_data()
         QTest::newRow(qPrintable("right password, code with blanks around" + at))
             << engine << "  ann " << "Pass word" << true << DefaultRights('A');
         QTest::newRow(qPrintable("password case differs" + at)) << engine << "ann" << "pass word" << false << "";
-        QTest::newRow(qPrintable("empty stored password takes any" + at))
-            << engine << "gus" << "whatever" << true << DefaultRights('G');
         QTest::newRow(qPrintable("role row missing: no right" + at))
-            << engine << "xena" << "" << true << QString(79, '0');
+            << engine << "xena" << "x" << true << QString(79, '0');
         QTest::newRow(qPrintable("no such operator, three blanks" + at)) << engine << "ghost" << "   " << false << "";
         QTest::newRow(qPrintable("a role row's code" + at)) << engine << "proQuanXian_S" << "" << false << "";
     }
@@ -173,9 +177,10 @@ void TestLogon::entryChecksCodeAndPassword()
         return;
     showLogon(engine);
     QVERIFY(AddOperatorRow("ann", "A", HashPassword("Pass word").value()));
-    QVERIFY(AddOperatorRow("gus", "G"));
-    QVERIFY(AddOperatorRow("xena", "X"));
+    QVERIFY(AddOperatorRow("xena", "X", HashPassword("x").value()));
     showWithoutEncoder();
+    QString error;
+    QVERIFY2(StorePassword("Super", HashPassword("x").value(), &error), qPrintable(error));
 
     enter(code, password);
     QCOMPARE(m_menu->isVisible(), entered);
@@ -213,6 +218,63 @@ void TestLogon::plainTextPasswordIsHashedAtFirstLogon()
     QVERIFY(m_menu->isVisible());
 }
 
+void TestLogon::failedHashUpgradeIsShownWithItsOwnCode()
+{
+    showLogon();
+    QVERIFY(AddOperatorRow("ann", "A", "plain old"));
+    QVERIFY(SqlExec("CREATE TRIGGER refuse BEFORE UPDATE ON OperatorInfo BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    showWithoutEncoder();
+    enter("ann", "plain old");
+    QCOMPARE(m_world->port.captions(), QStringList{"E0073"});
+    QVERIFY(m_world->port.boxes().first().text.startsWith("Update OperatorInfo Failure\n"));
+    QVERIFY(m_menu->isVisible());
+    QCOMPARE(storedPassword("ann"), QString("plain old"));
+}
+
+// A new operator, or one whose password was reset, sets a password before the
+// menu opens; whatever was typed in the password box does not count.
+void TestLogon::emptyPasswordMustBeSetFirst_data()
+{
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("nowLogsOnWith"); // "" while the password is still empty
+    const QString mismatch = "The password you typed do not match. Please retype the new password in the both boxes.";
+    QTest::newRow("set") << QStringList{" fresh", "fresh "} << "SUCCESS" << "fresh";
+    QTest::newRow("empty refused") << QStringList{"  ", ""} << "N9022" << "";
+    QTest::newRow("entries differ") << QStringList{"one", "two"} << "N9022" << "";
+    QTest::newRow("21 characters refused") << QStringList{QString(21, 'x'), QString(21, 'x')} << "N9022" << "";
+    QTest::newRow("cancel at the first prompt") << QStringList{kCancel} << "" << "";
+    QTest::newRow("cancel at the second prompt") << QStringList{"fresh", kCancel} << "" << "";
+}
+
+void TestLogon::emptyPasswordMustBeSetFirst()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(QString, caption);
+    QFETCH(QString, nowLogsOnWith);
+    showLogon();
+    QVERIFY(AddOperatorRow("gus", "G"));
+    showWithoutEncoder();
+    for (const QString &answer : answers) {
+        if (answer == kCancel)
+            m_world->port.cancelInput();
+        else
+            m_world->port.input(answer);
+    }
+    enter("gus", "typed at the logon");
+
+    const bool entered = caption == "SUCCESS";
+    QCOMPARE(m_world->port.captions(), caption.isEmpty() ? QStringList() : QStringList{caption});
+    QCOMPARE(m_world->port.prompts().value(0), QString("Type a new password.\n"));
+    QCOMPARE(m_menu->isVisible(), entered);
+    QCOMPARE(m_logon->isHidden(), entered);
+    QCOMPARE(storedPassword("gus").isEmpty(), nowLogsOnWith.isEmpty());
+    if (entered) {
+        QVERIFY(PasswordMatches(storedPassword("gus"), nowLogsOnWith));
+        QCOMPARE(strQX, DefaultRights('G'));
+    }
+}
+
 void TestLogon::f1GivesHelpNotThePassword()
 {
     showLogon();
@@ -244,6 +306,8 @@ void TestLogon::passwordChangeChecksItsEntries_data()
                                    << "Changed password successfully." << twenty;
     QTest::newRow("21 characters refused") << "ann" << QStringList{"old", twentyOne, twentyOne} << "N9022"
                                            << mismatch + '\n' + twentyOne + '\n' + twentyOne << "old";
+    QTest::newRow("empty new password refused") << "ann" << QStringList{"old", " ", ""} << "N9022"
+                                                << mismatch + "\n\n" << "old";
     QTest::newRow("wrong current password") << "ann" << QStringList{"old ", "n", "n"} << "E0012"
                                             << "Password Error, Please try again" << "old";
     QTest::newRow("no such operator") << "ghost" << QStringList{"", "n", "n"} << "E0012"
@@ -306,12 +370,12 @@ void TestLogon::changedPasswordLogsOn()
 void TestLogon::returningFromTheMenuStartsAfresh()
 {
     showLogon();
-    QVERIFY(AddOperatorRow("ann", "S"));
+    QVERIFY(AddOperatorRow("ann", "S", HashPassword("pw").value()));
     TfrmMain menu(m_logon);
     m_logon->setMainMenu(&menu);
     showWithoutEncoder();
     QCOMPARE(listed(m_logon->edtGongHao), QStringList{"ann"});
-    enter("ann", "");
+    enter("ann", "pw");
     QVERIFY(menu.isVisible());
 
     fDirectCardErase = true;

@@ -319,8 +319,8 @@ void TestSystemMaintenance::addOperatorCutsAndChecksItsAnswers_data()
             << engine << QStringList{"ann", "Ann", "", "X"} << "N9027" << "";
         QTest::newRow(qPrintable("empty role ends silently" + at))
             << engine << QStringList{"ann", "Ann", "", " "} << "" << "";
-        QTest::newRow(qPrintable("cancel at the memo ends" + at))
-            << engine << QStringList{"ann", "Ann", kCancel} << "" << "";
+        QTest::newRow(qPrintable("cancel at the memo: an empty memo" + at))
+            << engine << QStringList{"ann", "Ann", kCancel, "g"} << "" << "ann|Ann||G";
         QTest::newRow(qPrintable("empty name ends silently" + at)) << engine << QStringList{"ann", ""} << "" << "";
         QTest::newRow(qPrintable("a role row's code refused" + at))
             << engine << QStringList{"proQuanXian_Z"} << "N9026" << "";

@@ -1,4 +1,4 @@
-#include "tools/admin/consoleport.h"
+#include "core/consoleport.h"
 
 #include <QTextStream>
 
@@ -6,11 +6,6 @@
 #include <unistd.h>
 
 namespace {
-
-bool interactive()
-{
-    return isatty(STDIN_FILENO) != 0;
-}
 
 QString readLine()
 {
@@ -20,11 +15,18 @@ QString readLine()
 
 } // namespace
 
-BoxAnswer ConsolePort::messageBox(BoxIcon, const QString &caption, const QString &text, BoxButtons buttons,
+bool ConsolePort::asksTerminal() const
+{
+    return m_answers == Answers::FromTerminal && isatty(STDIN_FILENO) != 0;
+}
+
+BoxAnswer ConsolePort::messageBox(BoxIcon icon, const QString &caption, const QString &text, BoxButtons buttons,
                                   BoxAnswer defaultAnswer)
 {
+    if (icon == BoxIcon::Error)
+        m_errorShown = true;
     std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
-    if (buttons == BoxButtons::Ok || !interactive())
+    if (buttons == BoxButtons::Ok || !asksTerminal())
         return defaultAnswer;
     const bool yesNo = buttons == BoxButtons::YesNo;
     std::fprintf(stderr, yesNo ? "[y/N] " : "[o/C] ");
@@ -37,7 +39,7 @@ BoxAnswer ConsolePort::messageBox(BoxIcon, const QString &caption, const QString
 std::optional<QString> ConsolePort::inputBox(const QString &caption, const QString &prompt, const QString &value,
                                              bool)
 {
-    if (!interactive())
+    if (!asksTerminal())
         return std::nullopt;
     std::fprintf(stderr, "%s: %s [%s] ", qPrintable(caption), qPrintable(prompt.trimmed()), qPrintable(value));
     const QString line = readLine();
