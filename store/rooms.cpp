@@ -37,7 +37,9 @@ struct RoomColumns {
         ReservCkIn, FirstCkOut, HourRateStartUp, HourRatePrice;
 };
 
-TRoomInfo readRoom(const QSqlQuery &query, const RoomColumns &c)
+// An amount that is no number or does not fit fails its row: the row is named
+// in error, with the texts of its amounts.
+std::optional<TRoomInfo> readRoom(const QSqlQuery &query, const RoomColumns &c, QString *error)
 {
     TRoomInfo room;
     room.BldNo = query.value(c.BldNo).toInt();
@@ -47,7 +49,7 @@ TRoomInfo readRoom(const QSqlQuery &query, const RoomColumns &c)
     room.RoomNo = query.value(c.RoomNo).toString();
     room.sType = query.value(c.sType).toString();
     room.Status = query.value(c.Status).toString();
-    room.Price = Currency::fromSql(query.value(c.Price));
+    const std::optional<Currency> price = Currency::fromSql(query.value(c.Price));
     room.Dai = query.value(c.Dai).toInt();
     room.CardCount = query.value(c.CardCount).toInt();
     room.MaxCards = query.value(c.MaxCards).toInt();
@@ -55,10 +57,20 @@ TRoomInfo readRoom(const QSqlQuery &query, const RoomColumns &c)
     room.BeiZhu = query.value(c.BeiZhu).toString();
     room.ReservCkIn = DateTimeFromSql(query.value(c.ReservCkIn));
     room.FirstCkOut = DateTimeFromSql(query.value(c.FirstCkOut));
-    room.HourRateStartup = Currency::fromSql(query.value(c.HourRateStartUp));
-    room.HourRatePrice = Currency::fromSql(query.value(c.HourRatePrice));
+    const std::optional<Currency> hourRateStartup = Currency::fromSql(query.value(c.HourRateStartUp));
+    const std::optional<Currency> hourRatePrice = Currency::fromSql(query.value(c.HourRatePrice));
     room.BldRoomNo = BldRoomNoOf(room.BldNo, room.RoomNo);
     room.LockNo = LockNoOf(room.BldNo, room.FlrNo, room.RomID);
+    if (!price || !hourRateStartup || !hourRatePrice) {
+        *error = QStringLiteral("Amount out of range\nLockNo: ") + room.LockNo
+                 + QStringLiteral("\nPrice: ") + query.value(c.Price).toString()
+                 + QStringLiteral("\nHourRateStartUp: ") + query.value(c.HourRateStartUp).toString()
+                 + QStringLiteral("\nHourRatePrice: ") + query.value(c.HourRatePrice).toString();
+        return std::nullopt;
+    }
+    room.Price = *price;
+    room.HourRateStartup = *hourRateStartup;
+    room.HourRatePrice = *hourRatePrice;
     return room;
 }
 
@@ -73,7 +85,9 @@ bool readRooms(QString *error)
         *error = query.lastError().text();
         return false;
     }
-    aryRoom.append(ReadRoomRows(query));
+    aryRoom.append(ReadRoomRows(query, error));
+    if (!error->isEmpty())
+        return false;
     if (query.lastError().isValid()) {
         *error = query.lastError().text();
         return false;
@@ -136,12 +150,16 @@ void reportNotFound(int mode, const QString &key)
 
 } // namespace
 
-QList<TRoomInfo> ReadRoomRows(QSqlQuery &query)
+QList<TRoomInfo> ReadRoomRows(QSqlQuery &query, QString *error)
 {
     QList<TRoomInfo> rooms;
     const RoomColumns columns(query.record());
-    while (query.next())
-        rooms.append(readRoom(query, columns));
+    while (query.next()) {
+        std::optional<TRoomInfo> room = readRoom(query, columns, error);
+        if (!room)
+            break;
+        rooms.append(std::move(*room));
+    }
     return rooms;
 }
 

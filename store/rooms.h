@@ -27,8 +27,9 @@ QString BldRoomNoOf(int bldNo, const QString &roomNo);
 QString LockNoOf(int bldNo, int flrNo, int romId);
 
 // Every row of an executed "SELECT * FROM RoomInfo ..." as rooms, with their
-// BldRoomNo and LockNo.
-QList<TRoomInfo> ReadRoomRows(QSqlQuery &query);
+// BldRoomNo and LockNo. A row whose amount cannot be read ends the rows: it is
+// named in error (left empty otherwise), and the rooms before it are returned.
+QList<TRoomInfo> ReadRoomRows(QSqlQuery &query, QString *error);
 
 // Replaces aryRoom with every room of the database, after bringing RoomInfo up
 // to date. Each pair of rooms with the same BldRoomNo is shown (E0023) and sets

@@ -255,10 +255,13 @@ void TfrmRoomsDefination::RefreshGridRooms()
         rooms.bindValue(QStringLiteral(":a"), curBld.BldNo);
         if (!rooms.exec())
             ShowError(QStringLiteral("E0069"), QStringLiteral("Read RoomInfo Failure\n") + rooms.lastError().text());
-        for (const TRoomInfo &room : ReadRoomRows(rooms)) {
+        QString error;
+        for (const TRoomInfo &room : ReadRoomRows(rooms, &error)) {
             GridRooms->insertRow(GridRooms->rowCount());
             fillRoomRow(GridRooms, GridRooms->rowCount() - 1, room);
         }
+        if (!error.isEmpty())
+            ShowError(QStringLiteral("E0069"), QStringLiteral("Read RoomInfo Failure\n") + error);
         if (GridRooms->rowCount() == 0)
             ShowWarning(QStringLiteral("N9002"), Common.msgAddRoom + u'\n' + curBldNoName);
     } else {

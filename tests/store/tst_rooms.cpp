@@ -27,6 +27,8 @@ private slots:
     void reportsEachDuplicatePair();
     void loadFailureIsShown_data() { AddEngineColumn(); AddEngineRows(); }
     void loadFailureIsShown();
+    void amountOutOfRangeFailsItsRow_data() { AddEngineColumn(); AddEngineRows(); }
+    void amountOutOfRangeFailsItsRow();
     void findsRooms_data();
     void findsRooms();
     void namesTheRoomOfALockAddress_data();
@@ -181,6 +183,24 @@ void TestRooms::loadFailureIsShown()
     QVERIFY(port.boxes()[0].text.startsWith("System Error---E0067\n"));
     QVERIFY(port.boxes()[0].text.size() > QString("System Error---E0067\n").size());
     QCOMPARE(lenAryRoom, 0);
+}
+
+void TestRooms::amountOutOfRangeFailsItsRow()
+{
+    QFETCH(Engine, engine);
+    if (SkipWithoutServer(engine))
+        return;
+    QVERIFY(delivered(engine));
+    QVERIFY(addRoom(1, 1, 1, "101"));
+    QVERIFY(addRoom(1, 1, 2, "102"));
+    QVERIFY(SqlExec("UPDATE RoomInfo SET Price=999999999999999 WHERE RomID=2"));
+    ScriptedPort port;
+    LoadAryRoom();
+    QCOMPARE(port.captions(), QStringList{"E0067"});
+    const QString text = port.boxes()[0].text;
+    QVERIFY2(text.startsWith("System Error---E0067\nAmount out of range\nLockNo: 001001002\nPrice: 999999999999999"),
+             qPrintable(text));
+    QCOMPARE(lenAryRoom, 1);
 }
 
 void TestRooms::findsRooms_data()

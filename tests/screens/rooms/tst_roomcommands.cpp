@@ -268,7 +268,7 @@ void TestRoomCommands::modifiesRoomColumns()
     ModifyRoom(m_texts, "Modify Room Information", column, "Header", kMain, room(2, 3, "203"));
     QCOMPARE(port.captions(), captions);
     const QVariant value = scalar(check);
-    QCOMPARE(column == ColPrice || column == ColHourPrice ? Currency::fromSql(value).toString() : value.toString(),
+    QCOMPARE(column == ColPrice || column == ColHourPrice ? Currency::fromSql(value)->toString() : value.toString(),
              expected);
     if (captions == QStringList{"E0010"})
         QVERIFY(port.boxes().first().text.endsWith("\n001002003 --> 001002004"));
