@@ -8,7 +8,9 @@ source tools/debian-packages.sh
 zumerak_install_packages
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build build
+# Only what is run here: the console, the admin tool that makes demo/, and the
+# simulated encoder with its tool; the tests are test.sh's.
+cmake --build build --target zumerak zumerak-admin ZumerakEncoderSim encoder-sim
 
 if [ ! -d demo ]; then
   mkdir -p demo.new/Skins demo.new/Reports

@@ -7,7 +7,14 @@ source tools/debian-packages.sh
 zumerak_install_packages
 
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Release -DZUMERAK_WARNINGS_AS_ERRORS=ON
+# The fuzz targets: a clang build of their own, instrumented, in which only
+# they and the libraries they link are built.
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZUMERAK_FUZZ=ON
+# The package list must install every CMake package these configures used, so
+# that a fresh machine configures too.
+tests/packages/check-packages.sh build-test/CMakeCache.txt build-fuzz/CMakeCache.txt
 cmake --build build-test
+cmake --build build-fuzz --target fuzz
 
 # The server-build tests run against a cluster of their own, on a socket in a
 # temporary folder; it is stopped however the run ends.
@@ -34,3 +41,6 @@ export ZUMERAK_TEST_PGUSER=postgres
 export ZUMERAK_REQUIRE_PG=1
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build-test --output-on-failure
+
+# A few seconds per fuzz target from its seeds; README says how to run longer.
+fuzz/run-fuzzers.sh "${ZUMERAK_FUZZ_SECONDS:-5}"

@@ -18,8 +18,10 @@ public:
 
     // "12", "12.5", "-0.0001": digits with at most four decimals; anything else is nullopt.
     static std::optional<Currency> parse(const QString &text);
-    // A value as either engine returns it: text, integer or floating point; NULL is 0.
-    static Currency fromSql(const QVariant &value);
+    // A value as either engine returns it: text, integer or floating point; NULL
+    // is 0. nullopt for a value that is no number or does not fit in fourteen
+    // whole digits: the row it came from cannot be read.
+    static std::optional<Currency> fromSql(const QVariant &value);
 
     constexpr qint64 units() const { return m_units; }
     // The value to bind to a Currency column: text with four decimals, exact on both engines.
@@ -36,6 +38,8 @@ public:
     constexpr auto operator<=>(const Currency &) const = default;
 
     static constexpr qint64 kScale = 10000;
+    // The largest whole part an amount may have: fourteen digits, as typed.
+    static constexpr qint64 kMaxWhole = 99999999999999;
 
 private:
     constexpr explicit Currency(qint64 units) : m_units(units) {}
@@ -44,7 +48,7 @@ private:
 
 inline std::optional<Currency> Currency::parse(const QString &text)
 {
-    static const QRegularExpression pattern(QStringLiteral("^([+-]?)(\\d{1,14})(?:\\.(\\d{0,4}))?$"));
+    static const QRegularExpression pattern(QStringLiteral("^([+-]?)([0-9]{1,14})(?:\\.([0-9]{0,4}))?$"));
     const QRegularExpressionMatch match = pattern.match(text.trimmed());
     if (!match.hasMatch())
         return std::nullopt;
@@ -54,29 +58,51 @@ inline std::optional<Currency> Currency::parse(const QString &text)
     return Currency(match.captured(1) == u'-' ? -units : units);
 }
 
-inline Currency Currency::fromSql(const QVariant &value)
+inline std::optional<Currency> Currency::fromSql(const QVariant &value)
 {
     if (value.isNull() || !value.isValid())
         return Currency();
+    // Checked before scaling: a value out of range would otherwise wrap, or
+    // round to a number llround cannot represent.
+    const auto fromDouble = [](double amount) -> std::optional<Currency> {
+        if (!std::isfinite(amount) || std::fabs(amount) >= double(kMaxWhole + 1))
+            return std::nullopt;
+        // SQLite keeps its numeric columns as binary floating point; four
+        // decimals within 14 digits come back exactly when rounded.
+        return Currency(std::llround(amount * kScale));
+    };
     switch (value.typeId()) {
     case QMetaType::Int:
     case QMetaType::LongLong:
-    case QMetaType::UInt:
+    case QMetaType::UInt: {
+        const qint64 whole = value.toLongLong();
+        if (whole > kMaxWhole || whole < -kMaxWhole)
+            return std::nullopt;
+        return fromWhole(whole);
+    }
     case QMetaType::ULongLong:
+        if (value.toULongLong() > quint64(kMaxWhole))
+            return std::nullopt;
         return fromWhole(value.toLongLong());
     case QMetaType::Double:
     case QMetaType::Float:
-        // SQLite keeps its numeric columns as binary floating point; four
-        // decimals within 14 digits come back exactly when rounded.
-        return Currency(std::llround(value.toDouble() * kScale));
-    default:
-        return parse(value.toString()).value_or(Currency(std::llround(value.toString().toDouble() * kScale)));
+        return fromDouble(value.toDouble());
+    default: {
+        const QString text = value.toString();
+        if (const std::optional<Currency> exact = parse(text))
+            return exact;
+        // More decimals than four, or an exponent: as the number it is.
+        bool ok = false;
+        const double amount = text.toDouble(&ok);
+        return ok ? fromDouble(amount) : std::nullopt;
+    }
     }
 }
 
 inline QString Currency::toFixed() const
 {
-    const qint64 magnitude = m_units < 0 ? -m_units : m_units;
+    // Negated as unsigned, so even the most negative value has a magnitude.
+    const quint64 magnitude = m_units < 0 ? 0 - static_cast<quint64>(m_units) : static_cast<quint64>(m_units);
     return QStringLiteral("%1%2.%3")
         .arg(m_units < 0 ? QStringLiteral("-") : QString())
         .arg(magnitude / kScale)

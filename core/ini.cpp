@@ -14,11 +14,69 @@ QByteArray trimmedBytes(const QByteArray &bytes)
     return bytes.trimmed();
 }
 
+// Lines end at LF, CR LF or a lone CR, whichever the file was written with; a
+// final line break starts no further line.
+QList<QByteArray> splitLines(const QByteArray &content)
+{
+    QList<QByteArray> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < content.size(); ++i) {
+        const char c = content.at(i);
+        if (c != '\n' && c != '\r')
+            continue;
+        lines.append(content.mid(start, i - start));
+        if (c == '\r' && i + 1 < content.size() && content.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < content.size())
+        lines.append(content.mid(start));
+    return lines;
+}
+
+// A rewritten file keeps the line ends it was written with.
+QByteArray lineEndOf(const QByteArray &content)
+{
+    if (content.contains("\r\n"))
+        return "\r\n";
+    if (content.contains('\n'))
+        return "\n";
+    if (content.contains('\r'))
+        return "\r";
+    return "\r\n";
+}
+
+bool isQuote(char c)
+{
+    return c == '"' || c == '\'';
+}
+
+// A value in matching quotes is read without them, as the profile functions
+// read it: the quotes keep blanks at either end.
+QByteArray unquoted(const QByteArray &value)
+{
+    if (value.size() >= 2 && isQuote(value.front()) && value.back() == value.front())
+        return value.mid(1, value.size() - 2);
+    return value;
+}
+
+// The text to write so that reading it gives the value back: a value that is
+// itself in matching quotes gets one more pair.
+QByteArray quotedIfNeeded(const QByteArray &value)
+{
+    if (unquoted(value).size() != value.size())
+        return value.front() + value + value.back();
+    return value;
+}
+
 } // namespace
 
 IniFile::IniFile(const QString &path, const QByteArray &codePage)
     : m_path(path), m_codePage(codePage)
 {
+    // No path (settings that could not find the working folder) is no file.
+    if (path.isEmpty())
+        return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return;
@@ -27,14 +85,11 @@ IniFile::IniFile(const QString &path, const QByteArray &codePage)
         m_utf8Bom = true;
         content.remove(0, kUtf8Bom.size());
     }
-    if (!content.isEmpty() && !content.contains("\r\n") && content.contains('\n'))
-        m_eol = "\n";
+    m_eol = lineEndOf(content);
 
-    const QList<QByteArray> rawLines = content.split('\n');
+    const QList<QByteArray> rawLines = splitLines(content);
     m_lines.reserve(rawLines.size());
-    for (QByteArray raw : rawLines) {
-        if (raw.endsWith('\r'))
-            raw.chop(1);
+    for (const QByteArray &raw : rawLines) {
         Line line;
         line.raw = raw;
         const QByteArray text = trimmedBytes(raw);
@@ -48,9 +103,6 @@ IniFile::IniFile(const QString &path, const QByteArray &codePage)
         }
         m_lines.append(line);
     }
-    // split() leaves an empty last element after a final line break
-    if (!m_lines.isEmpty() && m_lines.constLast().raw.isEmpty())
-        m_lines.removeLast();
 }
 
 void IniFile::setCodePage(const QByteArray &codePage)
@@ -101,7 +153,7 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
     if (keyLine < 0)
         return def;
     const QByteArray &raw = m_lines[keyLine].raw;
-    return decode(trimmedBytes(raw.mid(raw.indexOf('=') + 1)));
+    return decode(unquoted(trimmedBytes(raw.mid(raw.indexOf('=') + 1))));
 }
 
 int IniFile::readInteger(const QString &section, const QString &key, int def) const
@@ -118,11 +170,11 @@ bool IniFile::writeString(const QString &section, const QString &key, const QStr
     const int keyLine = sectionLine < 0 ? -1 : findKey(sectionLine, key);
     if (keyLine >= 0) {
         line.key = m_lines[keyLine].key;
-        line.raw = line.key.toLatin1() + '=' + encode(value);
+        line.raw = line.key.toLatin1() + '=' + quotedIfNeeded(encode(value));
         m_lines[keyLine] = line;
         return save();
     }
-    line.raw = key.toLatin1() + '=' + encode(value);
+    line.raw = key.toLatin1() + '=' + quotedIfNeeded(encode(value));
     if (sectionLine < 0) {
         appendSection(section);
         m_lines.append(line);
@@ -171,7 +223,7 @@ bool IniFile::replaceSection(const QString &section, const QList<QPair<QString, 
         Line line;
         line.isKey = true;
         line.key = key;
-        line.raw = key.toLatin1() + '=' + encode(value);
+        line.raw = key.toLatin1() + '=' + quotedIfNeeded(encode(value));
         body.append(line);
     }
     if (sectionLine + 1 < m_lines.size())
@@ -183,6 +235,8 @@ bool IniFile::replaceSection(const QString &section, const QList<QPair<QString, 
 
 bool IniFile::save() const
 {
+    if (m_path.isEmpty())
+        return false;
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
@@ -197,27 +251,34 @@ bool IniFile::save() const
 
 int ParseIniInteger(const QString &text, int def)
 {
-    QString s = text.trimmed();
+    QStringView s = QStringView(text).trimmed();
     bool negative = false;
     if (s.startsWith(u'-') || s.startsWith(u'+')) {
         negative = s.startsWith(u'-');
-        s.remove(0, 1);
+        s = s.mid(1);
     }
     int base = 10;
     if (s.startsWith(u'$')) {
         base = 16;
-        s.remove(0, 1);
+        s = s.mid(1);
     } else if (s.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
         base = 16;
-        s.remove(0, 2);
+        s = s.mid(2);
     }
-    if (s.isEmpty() || s.startsWith(u'+') || s.startsWith(u'-'))
+    if (s.isEmpty())
         return def;
-    bool ok = false;
-    const qint64 magnitude = s.toLongLong(&ok, base);
-    if (!ok)
-        return def;
-    if (base == 16 && !negative && magnitude <= 0xFFFFFFFFLL)
+    // Digits only from here on: a second sign or a blank anywhere refuses the
+    // value, and the magnitude stops growing long before it could overflow.
+    qint64 magnitude = 0;
+    for (const QChar c : s) {
+        const int digit = c.unicode() < 128 ? QStringView(u"0123456789abcdef").indexOf(c.toLower()) : -1;
+        if (digit < 0 || digit >= base)
+            return def;
+        magnitude = magnitude * base + digit;
+        if (magnitude > 0xFFFFFFFFLL)
+            return def;
+    }
+    if (base == 16 && !negative)
         return static_cast<int>(static_cast<quint32>(magnitude));
     const qint64 value = negative ? -magnitude : magnitude;
     if (value < INT_MIN || value > INT_MAX)

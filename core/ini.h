@@ -6,9 +6,10 @@
 
 // An INI file read and written the way the Windows profile functions do it:
 // section and key names are case-insensitive, the first match wins, a value is
-// the raw text after "=" with the blanks around it removed, and a missing file
-// or key gives the caller's default. Writing replaces one value and keeps every
-// other line of the file as it was.
+// the raw text after "=" with the blanks around it removed and then one pair of
+// matching quotes ("..." or '...') taken off, and a missing file or key gives
+// the caller's default. Lines end at LF, CR LF or CR. Writing replaces one value
+// and keeps every other line of the file as it was.
 class IniFile {
 public:
     // codePage: the encoding of the values; a UTF-8 byte-order mark at the start
@@ -50,6 +51,6 @@ private:
 };
 
 // Parses an integer the way the settings have always been read: optional sign,
-// decimal digits, or hexadecimal after "$" or "0x". Anything else, or a value
-// outside 32 bits, gives def.
+// decimal digits, or hexadecimal after "$" or "0x". Anything else (a second
+// sign, a blank inside), or a value outside 32 bits, gives def.
 int ParseIniInteger(const QString &text, int def);

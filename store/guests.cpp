@@ -12,6 +12,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <optional>
+
 namespace {
 
 const QString kLargestGuestId = QStringLiteral("SELECT MAX(ID) as MaxID FROM GuestInfo");
@@ -36,8 +38,20 @@ struct GuestColumns {
     int ID, BldRoomNo, Name, Sex, CType, CNo, ComeTime, GoTime, CardID, Flag, BeiZhu, Price, YaJin;
 };
 
-TGuestInfo readGuest(const QSqlQuery &query, const GuestColumns &c)
+// An amount that is no number or does not fit fails its row: E0070 names the
+// row and the texts of its amounts.
+std::optional<TGuestInfo> readGuest(const QSqlQuery &query, const GuestColumns &c)
 {
+    const std::optional<Currency> price = Currency::fromSql(query.value(c.Price));
+    const std::optional<Currency> yaJin = Currency::fromSql(query.value(c.YaJin));
+    if (!price || !yaJin) {
+        ShowError(QStringLiteral("E0070"),
+                  DbFailureText(QStringLiteral("Read GuestInfo Failure\n"), QStringLiteral("Amount out of range"),
+                                {QStringLiteral("ID: ") + query.value(c.ID).toString(),
+                                 QStringLiteral("Price: ") + query.value(c.Price).toString(),
+                                 QStringLiteral("YaJin: ") + query.value(c.YaJin).toString()}));
+        return std::nullopt;
+    }
     TGuestInfo guest;
     guest.ID = query.value(c.ID).toInt();
     guest.BldRoomNo = query.value(c.BldRoomNo).toString();
@@ -50,8 +64,8 @@ TGuestInfo readGuest(const QSqlQuery &query, const GuestColumns &c)
     guest.CardID = query.value(c.CardID).toString();
     guest.Flag = query.value(c.Flag).toString();
     guest.BeiZhu = query.value(c.BeiZhu).toString();
-    guest.Price = Currency::fromSql(query.value(c.Price));
-    guest.YaJin = Currency::fromSql(query.value(c.YaJin));
+    guest.Price = *price;
+    guest.YaJin = *yaJin;
     return guest;
 }
 
@@ -78,7 +92,8 @@ bool runLoad(QSqlQuery &query, const QString &key)
 }
 
 // Walks the rows into entries: a row starts a new entry when startsEntry says
-// so against the previous row, and is skipped otherwise. Returns the rows.
+// so against the previous row, and is skipped otherwise. Returns the rows; a
+// row that cannot be read leaves no entries and 0 rows, as a failed load.
 template <typename StartsEntry>
 int mergeRows(QSqlQuery &query, QList<TGuestInfo> &entries, StartsEntry startsEntry)
 {
@@ -87,10 +102,14 @@ int mergeRows(QSqlQuery &query, QList<TGuestInfo> &entries, StartsEntry startsEn
     TGuestInfo previous;
     int rows = 0;
     while (query.next()) {
-        TGuestInfo row = readGuest(query, columns);
-        if (rows == 0 || startsEntry(previous, row))
-            entries.append(row);
-        previous = std::move(row);
+        std::optional<TGuestInfo> row = readGuest(query, columns);
+        if (!row) {
+            entries.clear();
+            return 0;
+        }
+        if (rows == 0 || startsEntry(previous, *row))
+            entries.append(*row);
+        previous = std::move(*row);
         ++rows;
     }
     return rows;
@@ -227,7 +246,10 @@ bool LoadGuestByCardID(const QString &cardID)
     QStringList ids;
     TGuestInfo last;
     while (query.next()) {
-        last = readGuest(query, columns);
+        std::optional<TGuestInfo> guest = readGuest(query, columns);
+        if (!guest)
+            return false;
+        last = std::move(*guest);
         ids.append(QString::number(last.ID));
     }
     // One entry per row, so that a caller walking to lenAryGuest stays in the

@@ -46,7 +46,9 @@ struct RoomColumns {
         ReservCkIn, FirstCkOut, HourRateStartUp, HourRatePrice;
 };
 
-RoomRow readRow(const QSqlQuery &query, const RoomColumns &c)
+// An amount that is no number or does not fit fails its row: the row is named
+// in error, with the texts of its amounts.
+std::optional<RoomRow> readRow(const QSqlQuery &query, const RoomColumns &c, QString *error)
 {
     RoomRow row;
     row.key = {query.value(c.BldNo), query.value(c.FlrNo), query.value(c.RomID)};
@@ -62,7 +64,7 @@ RoomRow readRow(const QSqlQuery &query, const RoomColumns &c)
     room.RoomNo = query.value(c.RoomNo).toString();
     room.sType = query.value(c.sType).toString();
     room.Status = query.value(c.Status).toString();
-    room.Price = Currency::fromSql(query.value(c.Price));
+    const std::optional<Currency> price = Currency::fromSql(query.value(c.Price));
     room.Dai = query.value(c.Dai).toInt();
     room.CardCount = query.value(c.CardCount).toInt();
     room.MaxCards = query.value(c.MaxCards).toInt();
@@ -70,10 +72,20 @@ RoomRow readRow(const QSqlQuery &query, const RoomColumns &c)
     room.BeiZhu = query.value(c.BeiZhu).toString();
     room.ReservCkIn = DateTimeFromSql(query.value(c.ReservCkIn));
     room.FirstCkOut = DateTimeFromSql(query.value(c.FirstCkOut));
-    room.HourRateStartup = Currency::fromSql(query.value(c.HourRateStartUp));
-    room.HourRatePrice = Currency::fromSql(query.value(c.HourRatePrice));
+    const std::optional<Currency> hourRateStartup = Currency::fromSql(query.value(c.HourRateStartUp));
+    const std::optional<Currency> hourRatePrice = Currency::fromSql(query.value(c.HourRatePrice));
     room.BldRoomNo = BldRoomNoOf(room.BldNo, room.RoomNo);
     room.LockNo = LockNoOfKey(row.key);
+    if (!price || !hourRateStartup || !hourRatePrice) {
+        *error = QStringLiteral("Amount out of range\nLockNo: ") + room.LockNo
+                 + QStringLiteral("\nPrice: ") + query.value(c.Price).toString()
+                 + QStringLiteral("\nHourRateStartUp: ") + query.value(c.HourRateStartUp).toString()
+                 + QStringLiteral("\nHourRatePrice: ") + query.value(c.HourRatePrice).toString();
+        return std::nullopt;
+    }
+    room.Price = *price;
+    room.HourRateStartup = *hourRateStartup;
+    room.HourRatePrice = *hourRatePrice;
     return row;
 }
 
@@ -87,8 +99,14 @@ bool readRows(QSqlQuery &query, QList<RoomRow> *rows, QString *error)
         return false;
     }
     const RoomColumns columns(query.record());
-    while (query.next())
-        rows->append(readRow(query, columns));
+    while (query.next()) {
+        std::optional<RoomRow> row = readRow(query, columns, error);
+        if (!row) {
+            rows->clear();
+            return false;
+        }
+        rows->append(std::move(*row));
+    }
     if (query.lastError().isValid()) {
         *error = query.lastError().text();
         rows->clear();

@@ -57,7 +57,8 @@ struct RoomRow {
     bool lockable = true;
 };
 // The rooms of one building in floor and index order, or of every building in
-// building, floor and index order.
+// building, floor and index order. A row whose amount is no number or does not
+// fit fails the read, named in error with its amounts.
 bool ReadRoomRows(int bldNo, QList<RoomRow> *rows, QString *error);
 bool ReadAllRoomRows(QList<RoomRow> *rows, QString *error);
 

@@ -5,7 +5,7 @@ ZUMERAK_PACKAGES=(
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libqt6sql6-psql libsqlite3-dev
   libzip-dev libsodium-dev
   postgresql postgresql-contrib
-  clang
+  clang libclang-rt-dev
   xvfb xauth fonts-dejavu-core
 )
 

@@ -2,6 +2,7 @@
 #include "support/testworld.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 class TestIni : public QObject {
@@ -10,8 +11,12 @@ private slots:
     void readsLikeTheProfileFunctions_data();
     void readsLikeTheProfileFunctions();
     void missingFileGivesDefaults();
+    void noPathIsNoFile();
     void writeKeepsEveryOtherLine();
     void writeAddsKeyAndSection();
+    void writeKeepsTheLineEnds_data();
+    void writeKeepsTheLineEnds();
+    void quotedValueReadsBackAsWritten();
     void parsesIntegers_data();
     void parsesIntegers();
 };
@@ -30,7 +35,17 @@ void TestIni::readsLikeTheProfileFunctions_data()
     QTest::newRow("first section wins") << QByteArray("[S]\nA=1\n[S]\nK=2\n") << "S" << "K" << "def";
     QTest::newRow("key of another section") << QByteArray("[A]\nK=1\n[S]\n") << "S" << "K" << "def";
     QTest::newRow("present but empty") << QByteArray("[S]\nK=\n") << "S" << "K" << "";
-    QTest::newRow("quotes and commas kept") << QByteArray("[S]\nK=\"a,b\"\n") << "S" << "K" << "\"a,b\"";
+    QTest::newRow("double quotes taken off") << QByteArray("[S]\nK=\"a,b\"\n") << "S" << "K" << "a,b";
+    QTest::newRow("single quotes taken off") << QByteArray("[S]\nK= ' a b ' \n") << "S" << "K" << " a b ";
+    QTest::newRow("one pair only") << QByteArray("[S]\nK=\"\"a\"\"\n") << "S" << "K" << "\"a\"";
+    QTest::newRow("quotes that do not match kept") << QByteArray("[S]\nK=\"a'\n") << "S" << "K" << "\"a'";
+    QTest::newRow("quote inside kept") << QByteArray("[S]\nK=say \"hi\"\n") << "S" << "K" << "say \"hi\"";
+    QTest::newRow("a lone quote kept") << QByteArray("[S]\nK=\"\n") << "S" << "K" << "\"";
+    QTest::newRow("empty quotes") << QByteArray("[S]\nK=''\n") << "S" << "K" << "";
+    QTest::newRow("commas kept") << QByteArray("[S]\nK=a,b\n") << "S" << "K" << "a,b";
+    QTest::newRow("CR line ends") << QByteArray("[A]\rK=1\r[S]\rX=0\rK=v\r") << "S" << "K" << "v";
+    QTest::newRow("CR line ends, no final one") << QByteArray("[S]\rK=v") << "S" << "K" << "v";
+    QTest::newRow("mixed line ends") << QByteArray("[A]\r\nK=1\n[S]\rK=v\r\n") << "S" << "K" << "v";
     QTest::newRow("line without equals skipped") << QByteArray("[S]\njunk line\nK=v\n") << "S" << "K" << "v";
     QTest::newRow("equals in the value") << QByteArray("[S]\nK=a=b\n") << "S" << "K" << "a=b";
     QTest::newRow("binary junk") << QByteArray("\x00\xff\xfe[\x01\n=\n[S\nK=v\n", 16) << "S" << "K" << "v";
@@ -55,6 +70,16 @@ void TestIni::missingFileGivesDefaults()
     const IniFile ini(world.folder.file("none.ini"));
     QCOMPARE(ini.readString("S", "K", "def"), QString("def"));
     QCOMPARE(ini.readInteger("S", "K", 7), 7);
+}
+
+// Settings that could not find the working folder leave the paths empty; the
+// texts then take their defaults without any file being opened.
+void TestIni::noPathIsNoFile()
+{
+    QTest::failOnWarning(QRegularExpression(".*"));
+    IniFile ini(QString{});
+    QCOMPARE(ini.readString("S", "K", "def"), QString("def"));
+    QVERIFY(!ini.writeString("S", "K", "v"));
 }
 
 void TestIni::writeKeepsEveryOtherLine()
@@ -84,6 +109,39 @@ void TestIni::writeAddsKeyAndSection()
     QCOMPARE(reread.readInteger("READONLY", "CheckBlank", 0), 1);
 }
 
+void TestIni::writeKeepsTheLineEnds_data()
+{
+    QTest::addColumn<QByteArray>("eol");
+    QTest::newRow("LF") << QByteArray("\n");
+    QTest::newRow("CR LF") << QByteArray("\r\n");
+    QTest::newRow("CR") << QByteArray("\r");
+}
+
+void TestIni::writeKeepsTheLineEnds()
+{
+    QFETCH(QByteArray, eol);
+    TestWorld world;
+    world.folder.write("x.ini", "[SYSTEM]" + eol + "HotelName=Old" + eol + "TIP=a" + eol);
+    IniFile ini(world.folder.file("x.ini"));
+    QCOMPARE(ini.readString("SYSTEM", "TIP", ""), QString("a"));
+    QVERIFY(ini.writeString("SYSTEM", "HotelName", "New"));
+    QFile file(world.folder.file("x.ini"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), "[SYSTEM]" + eol + "HotelName=New" + eol + "TIP=a" + eol);
+}
+
+// The hotel-parameters page writes what the operator typed; quotes the
+// operator typed must survive the next read.
+void TestIni::quotedValueReadsBackAsWritten()
+{
+    TestWorld world;
+    IniFile ini(world.folder.file("x.ini"));
+    for (const QString &value : {QString("\"Grand\""), QString("'a'"), QString("\"a'"), QString("\"")}) {
+        QVERIFY(ini.writeString("SYSTEM", "HotelName", value));
+        QCOMPARE(IniFile(world.folder.file("x.ini")).readString("SYSTEM", "HotelName", ""), value);
+    }
+}
+
 void TestIni::parsesIntegers_data()
 {
     QTest::addColumn<QString>("text");
@@ -99,6 +157,18 @@ void TestIni::parsesIntegers_data()
     QTest::newRow("too large") << "4294967296" << 99;
     QTest::newRow("double sign") << "--1" << 99;
     QTest::newRow("decimal point") << "1.5" << 99;
+    QTest::newRow("quoted") << "\"12\"" << 99;
+    QTest::newRow("second sign after a blank") << "- -9223372036854775808" << 99;
+    QTest::newRow("second sign after dollar") << "-$ -8000000000000000" << 99;
+    QTest::newRow("sign after dollar") << "$-1" << 99;
+    QTest::newRow("blank inside") << "1 2" << 99;
+    QTest::newRow("most negative 64-bit") << "-9223372036854775808" << 99;
+    QTest::newRow("most negative 32-bit") << "-2147483648" << INT_MIN;
+    QTest::newRow("below 32 bits") << "-2147483649" << 99;
+    QTest::newRow("hex wraps to 32 bits") << "$FFFFFFFF" << -1;
+    QTest::newRow("negative hex") << "-$10" << -16;
+    QTest::newRow("hex beyond 32 bits") << "$100000000" << 99;
+    QTest::newRow("prefix without digits") << "0x" << 99;
 }
 
 void TestIni::parsesIntegers()

@@ -56,6 +56,15 @@ void TestSettings::valuesFromTheFile_data()
     QTest::newRow("CharSet low byte") << QByteArray("[FONT]\nCharSet=390") << "FONT.CharSet=" << "134";
     QTest::newRow("dlsCoID letters") << QByteArray("[SYSTEM]\ndlsCoID=abcdef") << "SYSTEM.dlsCoID=" << "16711680";
     QTest::newRow("dlsCoID number") << QByteArray("[SYSTEM]\ndlsCoID=1193046") << "SYSTEM.dlsCoID=" << "1193046";
+    QTest::newRow("dlsCoID with a second sign") << QByteArray("[SYSTEM]\ndlsCoID=- -9223372036854775808")
+                                                << "SYSTEM.dlsCoID=" << "16711680";
+    QTest::newRow("dlsCoID hex with a second sign") << QByteArray("[SYSTEM]\ndlsCoID=-$ -8000000000000000")
+                                                    << "SYSTEM.dlsCoID=" << "16711680";
+    QTest::newRow("dlsCoID in quotes") << QByteArray("[SYSTEM]\ndlsCoID=\"1193046\"") << "SYSTEM.dlsCoID=" << "1193046";
+    QTest::newRow("HotelName in quotes") << QByteArray("[SYSTEM]\nHotelName=' Zum, Inn '") << "SYSTEM.HotelName="
+                                         << " Zum, Inn ";
+    QTest::newRow("CR line ends") << QByteArray("[READONLY]\rCheckBlank=1\r[SYSTEM]\rBaoJing=192\rTiShi=4")
+                                  << "SYSTEM.TiShi=" << "4";
     QTest::newRow("Size not a number") << QByteArray("[FONT]\nSize=big") << "FONT.Size=" << "12";
     QTest::newRow("empty CheckOutTime") << QByteArray("[SYSTEM]\nCheckOutTime=") << "SYSTEM.CheckOutTime=" << "";
     QTest::newRow("duplicate key, first wins") << QByteArray("[READONLY]\nCheckBlank=1\nCheckBlank=0")

@@ -25,6 +25,8 @@ private slots:
     void mergesOnlyConsecutiveReservations();
     void closesAndReflagsStays_data() { AddEngineColumn(); AddEngineRows(); }
     void closesAndReflagsStays();
+    void amountOutOfRangeFailsItsRow_data() { AddEngineColumn(); AddEngineRows(); }
+    void amountOutOfRangeFailsItsRow();
     void findsTheStayOfACard_data();
     void findsTheStayOfACard();
     void cardLookupListsAnEntryPerRow_data() { AddEngineColumn(); AddEngineRows(); }
@@ -154,7 +156,7 @@ void TestGuests::clearsEarlierPricesWhenAsked()
             zeroed << rows.value(0).toString() + u' ' + rows.value(1).toString();
             QCOMPARE(rows.value(4).toString(), QString("new memo"));
         } else {
-            QCOMPARE(Currency::fromSql(rows.value(2)), Currency::fromUnits(2885000));
+            QCOMPARE(Currency::fromSql(rows.value(2)), std::optional(Currency::fromUnits(2885000)));
             QCOMPARE(rows.value(4).toString(), QString("old memo"));
         }
     }
@@ -274,6 +276,27 @@ void TestGuests::closesAndReflagsStays()
         "\nBldRoomNo: 1-101\nGuestName: Anna\nCNo.: P123\nFlag: CheckOut\ndt: 2025-03-04 11:00:00"));
     QVERIFY(port.boxes()[1].text.startsWith("Update GuestInfo Failure\n"));
     QVERIFY(port.boxes()[1].text.endsWith("\nBldRoomNo: 1-101\nGuestName: Bert\nFlag: TeamIn"));
+}
+
+void TestGuests::amountOutOfRangeFailsItsRow()
+{
+    QFETCH(Engine, engine);
+    if (SkipWithoutServer(engine))
+        return;
+    QVERIFY(m_world->deliverDatabase(engine));
+    QVERIFY(addStay(5, "1-101", "Anna", "P123", "WalkIn"));
+    QVERIFY(addStay(7, "1-101", "Bert", "B1", "WalkIn", march(5), "6A000002"));
+    QVERIFY(SqlExec("UPDATE GuestInfo SET YaJin=-999999999999999 WHERE ID=7"));
+    ScriptedPort &port = m_world->port;
+    QCOMPARE(LoadRoomGuests("1-101"), 0);
+    QCOMPARE(lenAryGuest, 0);
+    QVERIFY(!LoadGuestByCardID("6A000002"));
+    QCOMPARE(lenAryGuest, 0);
+    QVERIFY(LoadGuestByCardID("6A000001"));
+    QCOMPARE(port.captions(), (QStringList{"E0070", "E0070"}));
+    const QString text = port.boxes()[0].text;
+    QVERIFY2(text.startsWith("Read GuestInfo Failure\nAmount out of range\nID: 7\nPrice: 288.5"), qPrintable(text));
+    QVERIFY2(text.contains("\nYaJin: -999999999999999"), qPrintable(text));
 }
 
 void TestGuests::findsTheStayOfACard_data()

@@ -23,6 +23,8 @@ private slots:
     void loadFailureIsShown();
     void leavesRowsWithoutALockNumberOut_data();
     void leavesRowsWithoutALockNumberOut();
+    void amountOutOfRangeFailsItsRow_data() { AddEngineColumn(); AddEngineRows(); }
+    void amountOutOfRangeFailsItsRow();
     void findsRooms_data();
     void findsRooms();
     void namesTheRoomOfALockAddress_data();
@@ -189,6 +191,25 @@ void TestRooms::leavesRowsWithoutALockNumberOut()
     QVERIFY2(text.endsWith(QStringLiteral("\nBldNo: %1\nFlrNo: %2\nRomID: %3\nRoomNo: X")
                                .arg(bldNo, QString(flrNo).remove('\''), romId)),
              qPrintable(text));
+}
+
+void TestRooms::amountOutOfRangeFailsItsRow()
+{
+    QFETCH(Engine, engine);
+    if (SkipWithoutServer(engine))
+        return;
+    QVERIFY(m_world->deliverDatabase(engine));
+    QVERIFY(addRoom(1, 1, 1, "101"));
+    QVERIFY(addRoom(1, 1, 2, "102"));
+    QVERIFY(SqlExec("UPDATE RoomInfo SET Price=999999999999999 WHERE RomID=2"));
+    ScriptedPort &port = m_world->port;
+    QVERIFY(!LoadAryRoom());
+    QCOMPARE(port.captions(), QStringList{"E0067"});
+    const QString text = port.boxes()[0].text;
+    QVERIFY2(text.startsWith("System Error---E0067\nAmount out of range\nLockNo: 001001002\nPrice: 999999999999999"),
+             qPrintable(text));
+    // A registry without some of the rooms would send cards to the wrong doors.
+    QCOMPARE(lenAryRoom, 0);
 }
 
 void TestRooms::findsRooms_data()

@@ -242,7 +242,8 @@ void TestRoomCommands::modifiesRoomColumns()
     ModifyRoom(m_texts, "Modify Room Information", column, "Header", kMain, r, RoomKeyOf(r));
     QCOMPARE(port.captions(), captions);
     const QVariant value = SqlScalar(check);
-    QCOMPARE(column == ColPrice || column == ColHourStartup || column == ColHourPrice ? Currency::fromSql(value).toString() : value.toString(),
+    QCOMPARE(column == ColPrice || column == ColHourStartup || column == ColHourPrice ? Currency::fromSql(value)->toString()
+                                                                                      : value.toString(),
              expected);
     if (captions == QStringList{"E0010"})
         QVERIFY(port.boxes().first().text.endsWith("\n001002003 --> 001002004"));
