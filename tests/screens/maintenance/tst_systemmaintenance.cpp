@@ -30,6 +30,8 @@ private slots:
     void optionsShowTheSettings();
     void saveWritesLockOptionsOnlyWhenShown_data();
     void saveWritesLockOptionsOnlyWhenShown();
+    void enterInAFieldPressesNoButton_data();
+    void enterInAFieldPressesNoButton();
     void challengeIsDrawnFrom1001To9999();
     void reversedChallenge_data();
     void reversedChallenge();
@@ -201,6 +203,40 @@ void TestSystemMaintenance::saveWritesLockOptionsOnlyWhenShown()
     QCOMPARE(systemValue("FlagCheckOut"), QString("1"));
     QCOMPARE(systemValue("GuestLLock"), QString("0"));
     QCOMPARE(systemValue("Skin"), QString("Night.qss"));
+}
+
+void TestSystemMaintenance::enterInAFieldPressesNoButton_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::newRow("hotel name") << "edtHotelName";
+    QTest::newRow("backup folder") << "edtBakPath";
+    QTest::newRow("check-out time") << "DateTimePicker1";
+    QTest::newRow("VIP check-out time") << "DateTimePicker2";
+}
+
+void TestSystemMaintenance::enterInAFieldPressesNoButton()
+{
+    QFETCH(QString, field);
+    m_folder->write("System.ini", "[SYSTEM]\nBaoJing=192\nTiShi=224\n");
+    openScreen();
+    QTest::keyClick(m_screen, Qt::Key_F5);
+    QVERIFY(!m_screen->GroupBox1->isHidden());
+    const QHash<QString, QWidget *> fields = {{"edtHotelName", m_screen->edtHotelName},
+                                              {"edtBakPath", m_screen->edtBakPath},
+                                              {"DateTimePicker1", m_screen->DateTimePicker1},
+                                              {"DateTimePicker2", m_screen->DateTimePicker2}};
+    QWidget *target = fields.value(field);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Return);
+    QTest::keyClick(target, Qt::Key_Enter);
+
+    // Neither Return To Default nor Save nor Exit was pressed.
+    QCOMPARE(settings.BaoJing, quint8(192));
+    QCOMPARE(settings.TiShi, quint8(224));
+    QVERIFY(m_screen->chkAlarm->isChecked());
+    QVERIFY(m_screen->chkRemind->isChecked());
+    QVERIFY(m_port->boxes().isEmpty());
+    QVERIFY(m_screen->isVisible());
 }
 
 void TestSystemMaintenance::challengeIsDrawnFrom1001To9999()

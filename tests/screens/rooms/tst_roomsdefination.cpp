@@ -27,6 +27,7 @@ private slots:
     void closingTheEditorReloadsTheRegistry();
     void pickerReturnsTheWholeRegistryEntry();
     void pickerKeysDoNotEdit();
+    void enterOnTheBuildingsPressesNoButton();
 
 private:
     WorkFolder *m_folder = nullptr;
@@ -220,6 +221,23 @@ void TestRoomsDefination::pickerKeysDoNotEdit()
     QVERIFY(query.exec("SELECT COUNT(*), MAX(PublicDoor) FROM RoomInfo") && query.next());
     QCOMPARE(query.value(0).toInt(), 1);
     QCOMPARE(query.value(1).toInt(), 0);
+}
+
+void TestRoomsDefination::enterOnTheBuildingsPressesNoButton()
+{
+    exec("INSERT INTO BuildingInfo VALUES (1, 'Main')");
+    addRoom(1, 1, "101");
+    openForEditing();
+    ScriptedPort port;
+    TfrmRoomsDefination screen;
+    screen.show();
+    screen.GridBlds->setFocus();
+    press(screen.GridBlds, Qt::Key_Return);
+    press(screen.GridBlds, Qt::Key_Enter);
+    // "Insert a New Building" would have asked for the building number.
+    QCOMPARE(port.prompts(), QStringList());
+    QCOMPARE(port.captions(), QStringList());
+    QVERIFY(screen.isVisible());
 }
 
 QTEST_MAIN(TestRoomsDefination)
