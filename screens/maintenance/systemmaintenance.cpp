@@ -9,6 +9,7 @@
 #include "ui/buttonrights.h"
 #include "ui/enterkey.h"
 #include "ui/fonts.h"
+#include "ui/typinglimit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -82,7 +83,7 @@ void TfrmSystemMaintenance::buildOptionsPage()
     edtHotelName->setMaxLength(kHotelNameLength);
     lblBakPath = new QLabel(page);
     edtBakPath = new QLineEdit(page);
-    edtBakPath->setMaxLength(kPathLength);
+    SetTypingLimit(edtBakPath, kPathLength);
     lblCheckOut = new QLabel(page);
     DateTimePicker1 = new QTimeEdit(page);
     lblVIPCheckOut = new QLabel(page);
@@ -277,7 +278,7 @@ void TfrmSystemMaintenance::TabSheet1Show()
 {
     const THotelParameters p = CurrentHotelParameters();
     edtHotelName->setText(p.HotelName);
-    edtBakPath->setText(p.DBBakPath);
+    ShowProgramText(edtBakPath, p.DBBakPath);
     DateTimePicker1->setTime(p.CheckOutTime);
     DateTimePicker2->setTime(p.VIPCheckOutTime);
     // Any value but 0 and 1 leaves both radios unchosen.

@@ -32,6 +32,8 @@ private slots:
     void saveWritesLockOptionsOnlyWhenShown();
     void enterInAFieldPressesNoButton_data();
     void enterInAFieldPressesNoButton();
+    void backupFolderIsCutOnlyWhenTyped_data();
+    void backupFolderIsCutOnlyWhenTyped();
     void challengeIsDrawnFrom1001To9999();
     void reversedChallenge_data();
     void reversedChallenge();
@@ -237,6 +239,35 @@ void TestSystemMaintenance::enterInAFieldPressesNoButton()
     QVERIFY(m_screen->chkRemind->isChecked());
     QVERIFY(m_port->boxes().isEmpty());
     QVERIFY(m_screen->isVisible());
+}
+
+void TestSystemMaintenance::backupFolderIsCutOnlyWhenTyped_data()
+{
+    const QString stored = "/home/frontdesk/hotels/zumerak-grand/working-folder/Kestul_DBBak";
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("typed"); // typed at the end of what the box shows
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("stored past 60, only a time changed: kept whole") << stored << "" << stored;
+    QTest::newRow("typing cannot lengthen a longer stored folder") << stored << "/x" << stored;
+    QTest::newRow("typed past 60: cut to 60") << "" << QString(70, 'p') << QString(60, 'p');
+}
+
+void TestSystemMaintenance::backupFolderIsCutOnlyWhenTyped()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    m_folder->write("System.ini", "[SYSTEM]\nDBBakPath=" + stored.toUtf8() + "\n");
+    openScreen();
+    QCOMPARE(m_screen->edtBakPath->text(), stored);
+    m_screen->edtBakPath->setFocus();
+    m_screen->edtBakPath->end(false);
+    QTest::keyClicks(m_screen->edtBakPath, typed);
+    m_screen->DateTimePicker1->setTime(QTime(11, 0));
+    m_screen->cmdSave->click();
+    QCOMPARE(m_port->captions(), QStringList{"N9030"});
+    QCOMPARE(systemValue("DBBakPath"), saved);
+    QCOMPARE(systemValue("CheckOutTime"), QString("11:00"));
 }
 
 void TestSystemMaintenance::challengeIsDrawnFrom1001To9999()
