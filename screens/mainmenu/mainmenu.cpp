@@ -196,8 +196,24 @@ void TfrmMain::FormCreate()
 void TfrmMain::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
+    if (event->spontaneous())
+        return;
+    FormShow();
+    sizeButtonsAlike();
+}
+
+// The buttons are all of one size, that of the widest caption, which is known
+// only once the About caption is set.
+void TfrmMain::sizeButtonsAlike()
+{
+    const QList<QPushButton *> buttons = findChildren<QPushButton *>();
+    int width = 0;
+    for (QPushButton *button : buttons) {
+        button->setMinimumWidth(0);
+        width = qMax(width, button->sizeHint().width());
+    }
+    for (QPushButton *button : buttons)
+        button->setMinimumWidth(width);
 }
 
 void TfrmMain::FormShow()

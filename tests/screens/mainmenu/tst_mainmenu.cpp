@@ -6,6 +6,7 @@
 #include "support/scriptedport.h"
 #include "support/workfolder.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +23,7 @@ private slots:
     void rightsEnableTheWorkScreens_data();
     void rightsEnableTheWorkScreens();
     void showsHotelVersionAndOperator();
+    void buttonsAreOfOneSize();
     void warnsOnASmallScreenAtEveryShowing();
     void opensOneWorkScreenWithTheMenuHidden();
     void duplicateRoomsKeepTheFrontDeskClosed();
@@ -139,6 +141,18 @@ void TestMainMenu::showsHotelVersionAndOperator()
 
     m_menu->close();
     QVERIFY(m_logon->isVisible());
+}
+
+void TestMainMenu::buttonsAreOfOneSize()
+{
+    // The About caption, the company name, is the widest here.
+    settings.CompanyName = "Adler Locks and Card Systems, Service Department";
+    m_menu->show();
+    QApplication::processEvents();
+    const QSize size = m_menu->cmdReceiption->size();
+    for (const QPushButton *button : m_menu->findChildren<QPushButton *>())
+        QCOMPARE(button->size(), size);
+    QVERIFY(size.width() >= m_menu->cmdAbout->sizeHint().width());
 }
 
 void TestMainMenu::warnsOnASmallScreenAtEveryShowing()
