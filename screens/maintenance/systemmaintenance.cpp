@@ -9,6 +9,7 @@
 #include "ui/buttonrights.h"
 #include "ui/enterkey.h"
 #include "ui/fonts.h"
+#include "ui/gridcolumns.h"
 #include "ui/typinglimit.h"
 
 #include <QCheckBox>
@@ -73,6 +74,7 @@ TfrmSystemMaintenance::TfrmSystemMaintenance(QWidget *parent)
     // put the lock options back to their defaults.
     KeepEnterOffButtons(this);
     FormCreate();
+    WidenColumnsToHeaders(GridOperators);
 }
 
 void TfrmSystemMaintenance::buildOptionsPage()

@@ -10,6 +10,7 @@
 #include "store/rooms.h"
 #include "ui/enterkey.h"
 #include "ui/fonts.h"
+#include "ui/gridcolumns.h"
 #include "ui/looks.h"
 
 #include <QDesktopServices>
@@ -157,6 +158,8 @@ TfrmRoomsDefination::TfrmRoomsDefination(QWidget *parent)
     connect(cmdExit, &QPushButton::clicked, this, &QDialog::accept);
 
     FormCreate();
+    WidenColumnsToHeaders(GridBlds);
+    WidenColumnsToHeaders(GridRooms);
 }
 
 void TfrmRoomsDefination::FormCreate()

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QGradient>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -200,6 +201,26 @@ void judgeVisibleControls(QWidget *screen, QStringList *faults)
     }
 }
 
+// The header texts of a grid that need more width than their column has.
+void judgeHeaders(QWidget *screen, QStringList *faults)
+{
+    for (const QHeaderView *header : screen->findChildren<QHeaderView *>()) {
+        if (!header->isVisible() || header->orientation() != Qt::Horizontal || !header->model())
+            continue;
+        for (int section = 0; section < header->count(); ++section) {
+            const QString text = header->model()->headerData(section, Qt::Horizontal).toString();
+            if (text.isEmpty() || header->isSectionHidden(section))
+                continue;
+            if (header->sectionSize(section) < header->sectionSizeHint(section)) {
+                faults->append(QStringLiteral("grid header \"%1\" needs %2, has %3")
+                                   .arg(text)
+                                   .arg(header->sectionSizeHint(section))
+                                   .arg(header->sectionSize(section)));
+            }
+        }
+    }
+}
+
 void settle(QWidget *screen)
 {
     // Layouts and a window that grows to its layout's minimum settle through
@@ -225,6 +246,7 @@ QStringList UnreadableTexts(QWidget *screen)
     QStringList faults;
     settle(screen);
     judgeVisibleControls(screen, &faults);
+    judgeHeaders(screen, &faults);
     for (QTabWidget *pages : screen->findChildren<QTabWidget *>()) {
         const int shown = pages->currentIndex();
         for (int i = 0; i < pages->count(); ++i) {
@@ -233,6 +255,7 @@ QStringList UnreadableTexts(QWidget *screen)
             pages->setCurrentIndex(i);
             settle(screen);
             judgeVisibleControls(pages->widget(i), &faults);
+            judgeHeaders(pages->widget(i), &faults);
         }
         pages->setCurrentIndex(shown);
         settle(screen);

@@ -7,7 +7,8 @@ class QWidget;
 
 // What keeps the texts of a shown screen from being read, one line per fault:
 // - a label or button whose text needs more room than the control has, or
-//   that reaches out of the control it lies on;
+//   that reaches out of the control it lies on, and a grid header text wider
+//   than its column;
 // - a label, check box, radio button or enabled push button whose text colour
 //   stands out from the background it is drawn on by less than 4.5 : 1.
 // The colours are those of the widgets' palettes as the style sheet left them;
