@@ -7,18 +7,24 @@
 #include "core/texts.h"
 #include "store/database.h"
 #include "store/rooms.h"
+#include "ui/enterkey.h"
 #include "ui/fonts.h"
+#include "ui/looks.h"
 #include "ui/skin.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -41,39 +47,58 @@ TfrmLogon::TfrmLogon(QWidget *parent)
     , cmdExit(new QPushButton(this))
 {
     setObjectName(QStringLiteral("frmLogon"));
-    setFixedSize(kClientWidth, kClientHeight);
-    setAutoFillBackground(true);
-    QPalette cream = palette();
-    cream.setColor(QPalette::Window, QColor(0xFF, 0xF8, 0xE1));
-    setPalette(cream);
-    Image1->setGeometry(0, 0, kClientWidth, kClientHeight);
-    Image1->setStyleSheet(QStringLiteral(
-        "background: qradialgradient(cx:0.5, cy:0.3, radius:0.9, stop:0 #FFF8E1, stop:1 #C9A66B);"));
+    resize(kClientWidth, kClientHeight);
+    auto *frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(Image1);
+    SetLook(Image1, Look::Picture);
 
-    Label3->setGeometry(0, 60, kClientWidth, 60);
+    SetLook(Label3, Look::Welcome);
     Label3->setAlignment(Qt::AlignCenter);
     QFont welcome = Label3->font();
     welcome.setPointSize(24);
     welcome.setBold(true);
     Label3->setFont(welcome);
-    Label3->setStyleSheet(QStringLiteral("color: #E0B000;"));
 
-    Label1->setGeometry(200, 200, 100, 26);
-    Label1->setStyleSheet(QStringLiteral("color: red;"));
-    edtGongHao->setGeometry(310, 200, 200, 26);
+    // The entry fields lie on a plain panel in the middle of the picture.
+    auto *panel = new QFrame(Image1);
+    SetLook(panel, Look::Panel);
+    auto *fields = new QGridLayout(panel);
+    fields->setContentsMargins(24, 20, 24, 20);
+    fields->setHorizontalSpacing(10);
+    fields->setVerticalSpacing(14);
+    for (QLabel *caption : {Label1, Label2})
+        SetLook(caption, Look::FieldCaption);
     edtGongHao->setEditable(true);
     edtGongHao->setInsertPolicy(QComboBox::NoInsert);
-
-    Label2->setGeometry(200, 250, 100, 26);
-    Label2->setStyleSheet(QStringLiteral("color: red;"));
-    edtMiMa->setGeometry(310, 250, 200, 26);
+    edtGongHao->setMinimumWidth(200);
     edtMiMa->setEchoMode(QLineEdit::Password);
-    cmdModiMiMa->setGeometry(516, 250, 26, 26);
     cmdModiMiMa->setText(QStringLiteral("…"));
+    fields->addWidget(Label1, 0, 0);
+    fields->addWidget(edtGongHao, 0, 1);
+    fields->addWidget(Label2, 1, 0);
+    fields->addWidget(edtMiMa, 1, 1);
+    fields->addWidget(cmdModiMiMa, 1, 2);
+    auto *commands = new QHBoxLayout;
+    commands->setSpacing(20);
+    commands->addStretch(1);
+    commands->addWidget(cmdEntry);
+    commands->addWidget(cmdExit);
+    commands->addStretch(1);
+    fields->addLayout(commands, 2, 0, 1, 3);
+    for (QPushButton *button : {cmdEntry, cmdExit})
+        button->setMinimumWidth(110);
 
-    cmdEntry->setGeometry(230, 340, 110, 34);
-    cmdEntry->setDefault(true);
-    cmdExit->setGeometry(370, 340, 110, 34);
+    auto *picture = new QVBoxLayout(Image1);
+    picture->setContentsMargins(24, 24, 24, 24);
+    picture->addStretch(2);
+    picture->addWidget(Label3);
+    picture->addStretch(2);
+    picture->addWidget(panel, 0, Qt::AlignHCenter);
+    picture->addStretch(3);
+
+    // Enter in the password box enters through its own handler below.
+    KeepEnterOffButtons(this);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdEntry, &QPushButton::clicked, this, &TfrmLogon::cmdEntryClick);
     connect(cmdModiMiMa, &QToolButton::clicked, this, &TfrmLogon::cmdModiMiMaClick);

@@ -7,18 +7,22 @@
 #include "core/state.h"
 #include "core/texts.h"
 #include "ui/buttonrights.h"
+#include "ui/enterkey.h"
 #include "ui/fonts.h"
+#include "ui/looks.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -27,6 +31,9 @@ constexpr int kClientHeight = 521;
 constexpr int kRecommendedWidth = 1024;
 constexpr int kRecommendedHeight = 768;
 constexpr int kHelpTextCount = 13;
+constexpr int kPictureHeight = 240;
+constexpr int kGlyphSize = 24;
+constexpr int kButtonHeight = 50;
 
 // The HELP texts of Interface.txt, read afresh at each F1; a missing key is an
 // empty text.
@@ -63,35 +70,62 @@ TfrmMain::TfrmMain(QWidget *logonScreen, QWidget *parent)
     , m_logon(logonScreen)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setFixedSize(kClientWidth, kClientHeight);
+    resize(kClientWidth, kClientHeight);
+    auto *frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setSpacing(0);
 
-    Image1->setGeometry(0, 0, kClientWidth, 260);
-    Image1->setStyleSheet(QStringLiteral(
-        "background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #1F3A5F, stop:1 #7FA7D9);"));
-    Label1->setGeometry(0, 40, kClientWidth, 60);
+    // The picture fills the upper part and carries the hotel, the version and
+    // the operator.
+    SetLook(Image1, Look::Picture);
+    Image1->setMinimumHeight(kPictureHeight);
+    frame->addWidget(Image1, 1);
+    SetLook(Label1, Look::PictureText);
     Label1->setAlignment(Qt::AlignCenter);
     QFont title = Label1->font();
     title.setPointSize(22);
     title.setBold(true);
     Label1->setFont(title);
-    Label1->setStyleSheet(QStringLiteral("color: white;"));
-    Label2->setGeometry(40, 150, 100, 22);
-    Label4->setGeometry(140, 150, 300, 22);
-    Label3->setGeometry(40, 180, 100, 22);
-    Label5->setGeometry(140, 180, 300, 22);
     for (QLabel *label : {Label2, Label3, Label4, Label5})
-        label->setStyleSheet(QStringLiteral("color: white;"));
-    Label6->setGeometry(20, 225, kClientWidth - 40, 26);
-    Label6->setStyleSheet(QStringLiteral("color: yellow;"));
+        SetLook(label, Look::PictureText);
+    SetLook(Label6, Look::Notice);
+    Label6->setAlignment(Qt::AlignCenter);
     Label6->hide();
+    auto *facts = new QGridLayout;
+    facts->setHorizontalSpacing(12);
+    facts->addWidget(Label2, 0, 0);
+    facts->addWidget(Label4, 0, 1);
+    facts->addWidget(Label3, 1, 0);
+    facts->addWidget(Label5, 1, 1);
+    facts->setColumnStretch(1, 1);
+    auto *picture = new QVBoxLayout(Image1);
+    picture->setContentsMargins(40, 30, 40, 10);
+    picture->addWidget(Label1);
+    picture->addStretch(1);
+    picture->addLayout(facts);
+    picture->addStretch(1);
+    picture->addWidget(Label6);
 
+    // Two columns of buttons of one size below the picture.
     const QList<QPushButton *> grid = {cmdReceiption,        cmdRoomsDefination, cmdLocksConfiguration,
                                        cmdKeysForStaff,      cmdSystemMaintenance, cmdReports,
                                        cmdExit,              cmdAbout};
+    auto *buttons = new QGridLayout;
+    buttons->setContentsMargins(40, 15, 40, 15);
+    buttons->setHorizontalSpacing(20);
+    buttons->setVerticalSpacing(10);
     for (int i = 0; i < grid.size(); ++i) {
-        grid[i]->setGeometry(40 + (i % 2) * 290, 275 + (i / 2) * 60, 270, 50);
+        grid[i]->setIconSize(QSize(kGlyphSize, kGlyphSize));
+        grid[i]->setMinimumHeight(kButtonHeight);
+        grid[i]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+        buttons->addWidget(grid[i], i / 2, i % 2);
         grid[i]->installEventFilter(this);
     }
+    buttons->setColumnStretch(0, 1);
+    buttons->setColumnStretch(1, 1);
+    frame->addLayout(buttons);
+    KeepEnterOffButtons(this);
+
     const QStyle *look = style();
     cmdReceiption->setIcon(look->standardIcon(QStyle::SP_DirHomeIcon));
     cmdRoomsDefination->setIcon(look->standardIcon(QStyle::SP_DirIcon));
@@ -156,8 +190,24 @@ void TfrmMain::FormCreate()
 void TfrmMain::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
+    if (event->spontaneous())
+        return;
+    FormShow();
+    sizeButtonsAlike();
+}
+
+// The buttons are all of one size, that of the widest caption, which is known
+// only once the About caption is set.
+void TfrmMain::sizeButtonsAlike()
+{
+    const QList<QPushButton *> buttons = findChildren<QPushButton *>();
+    int width = 0;
+    for (QPushButton *button : buttons) {
+        button->setMinimumWidth(0);
+        width = qMax(width, button->sizeHint().width());
+    }
+    for (QPushButton *button : buttons)
+        button->setMinimumWidth(width);
 }
 
 void TfrmMain::FormShow()

@@ -45,6 +45,7 @@ private:
     void cmdAboutClick();
     void openWorkScreen(WorkArea area, const QString &menu);
     void warnAboutSmallScreen();
+    void sizeButtonsAlike();
 
     QWidget *m_logon;
 };

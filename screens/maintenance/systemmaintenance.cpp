@@ -7,10 +7,15 @@
 #include "screens/maintenance/serviceunlock.h"
 #include "store/operators.h"
 #include "ui/buttonrights.h"
+#include "ui/enterkey.h"
 #include "ui/fonts.h"
+#include "ui/gridcolumns.h"
+#include "ui/typinglimit.h"
 
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,10 +26,15 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimeEdit>
+#include <QVBoxLayout>
 
 namespace {
 
 constexpr int kPathLength = 60;
+constexpr int kInitialWidth = 700;
+constexpr int kInitialHeight = 520;
+constexpr int kCommandWidth = 150;
+constexpr int kMemoHeight = 90;
 const QString kTimeFormat = QStringLiteral("HH:mm");
 // The old role rows of a super administrator carried fifty "1"; that row is
 // left as it is.
@@ -41,11 +51,16 @@ TfrmSystemMaintenance::TfrmSystemMaintenance(QWidget *parent)
     , m_texts(ReadMaintenanceTexts())
 {
     setObjectName(QStringLiteral("frmSystemMaintenance"));
-    setFixedSize(700, 520);
-    PageControl1->setGeometry(10, 10, 680, 450);
+    resize(kInitialWidth, kInitialHeight);
     PageControl1->addTab(TabSheet1, QString());
     PageControl1->addTab(TabSheet3, QString());
-    cmdExit->setGeometry(540, 470, 150, 36);
+    auto *screen = new QVBoxLayout(this);
+    screen->addWidget(PageControl1, 1);
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(cmdExit);
+    screen->addLayout(bottom);
+    cmdExit->setMinimumWidth(kCommandWidth);
     connect(cmdExit, &QPushButton::clicked, this, &QDialog::reject);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
         if (PageControl1->widget(index) == TabSheet1)
@@ -55,56 +70,75 @@ TfrmSystemMaintenance::TfrmSystemMaintenance(QWidget *parent)
     });
     buildOptionsPage();
     buildOperatorsPage();
+    // Enter in the hotel name, the backup folder or a time picker must not
+    // put the lock options back to their defaults.
+    KeepEnterOffButtons(this);
     FormCreate();
+    WidenColumnsToHeaders(GridOperators);
 }
 
 void TfrmSystemMaintenance::buildOptionsPage()
 {
     QWidget *page = TabSheet1;
     lblHotelName = new QLabel(page);
-    lblHotelName->setGeometry(20, 20, 160, 24);
     edtHotelName = new QLineEdit(page);
-    edtHotelName->setGeometry(190, 20, 440, 24);
     edtHotelName->setMaxLength(kHotelNameLength);
     lblBakPath = new QLabel(page);
-    lblBakPath->setGeometry(20, 55, 160, 24);
     edtBakPath = new QLineEdit(page);
-    edtBakPath->setGeometry(190, 55, 440, 24);
-    edtBakPath->setMaxLength(kPathLength);
+    SetTypingLimit(edtBakPath, kPathLength);
     lblCheckOut = new QLabel(page);
-    lblCheckOut->setGeometry(20, 90, 160, 24);
     DateTimePicker1 = new QTimeEdit(page);
-    DateTimePicker1->setGeometry(190, 90, 90, 24);
     lblVIPCheckOut = new QLabel(page);
-    lblVIPCheckOut->setGeometry(320, 90, 150, 24);
     DateTimePicker2 = new QTimeEdit(page);
-    DateTimePicker2->setGeometry(480, 90, 90, 24);
     for (QTimeEdit *picker : {DateTimePicker1, DateTimePicker2})
         picker->setDisplayFormat(kTimeFormat);
     rbCheckOutToVC = new QRadioButton(page);
-    rbCheckOutToVC->setGeometry(20, 125, 300, 24);
     rbCheckOutToVD = new QRadioButton(page);
-    rbCheckOutToVD->setGeometry(330, 125, 300, 24);
     chkGuestLLock = new QCheckBox(page);
-    chkGuestLLock->setGeometry(20, 160, 610, 24);
 
     GroupBox1 = new QGroupBox(page);
-    GroupBox1->setGeometry(20, 195, 640, 150);
     chkAlarm = new QCheckBox(GroupBox1);
     chkRemind = new QCheckBox(GroupBox1);
     chkNoDisturb = new QCheckBox(GroupBox1);
     chkKnob = new QCheckBox(GroupBox1);
     chkMusic = new QCheckBox(GroupBox1);
     chkCover = new QCheckBox(GroupBox1);
-    const QList<QCheckBox *> lockOptions = {chkAlarm, chkRemind, chkNoDisturb, chkKnob, chkMusic, chkCover};
-    for (int i = 0; i < lockOptions.size(); ++i)
-        lockOptions[i]->setGeometry(15 + (i % 2) * 310, 25 + (i / 2) * 28, 300, 24);
     cmdReturnToDefault = new QPushButton(GroupBox1);
-    cmdReturnToDefault->setGeometry(15, 110, 200, 30);
+    auto *lockOptions = new QGridLayout(GroupBox1);
+    lockOptions->setHorizontalSpacing(20);
+    const QList<QCheckBox *> boxes = {chkAlarm, chkRemind, chkNoDisturb, chkKnob, chkMusic, chkCover};
+    for (int i = 0; i < boxes.size(); ++i)
+        lockOptions->addWidget(boxes[i], i / 2, i % 2);
+    lockOptions->addWidget(cmdReturnToDefault, 3, 0, Qt::AlignLeft);
+    lockOptions->setColumnStretch(2, 1);
     GroupBox1->hide();
 
     cmdSave = new QPushButton(page);
-    cmdSave->setGeometry(20, 365, 150, 36);
+    cmdSave->setMinimumWidth(kCommandWidth);
+
+    auto *fields = new QGridLayout;
+    fields->setHorizontalSpacing(10);
+    fields->addWidget(lblHotelName, 0, 0);
+    fields->addWidget(edtHotelName, 0, 1, 1, 4);
+    fields->addWidget(lblBakPath, 1, 0);
+    fields->addWidget(edtBakPath, 1, 1, 1, 4);
+    fields->addWidget(lblCheckOut, 2, 0);
+    fields->addWidget(DateTimePicker1, 2, 1);
+    fields->addWidget(lblVIPCheckOut, 2, 2);
+    fields->addWidget(DateTimePicker2, 2, 3);
+    fields->setColumnStretch(4, 1);
+    auto *checkOutTo = new QHBoxLayout;
+    checkOutTo->setSpacing(20);
+    checkOutTo->addWidget(rbCheckOutToVC);
+    checkOutTo->addWidget(rbCheckOutToVD);
+    checkOutTo->addStretch(1);
+    auto *options = new QVBoxLayout(page);
+    options->addLayout(fields);
+    options->addLayout(checkOutTo);
+    options->addWidget(chkGuestLLock);
+    options->addWidget(GroupBox1);
+    options->addStretch(1);
+    options->addWidget(cmdSave, 0, Qt::AlignLeft);
 
     SetTag(cmdSave, 51);
     SetTag(cmdReturnToDefault, 56);
@@ -118,9 +152,7 @@ void TfrmSystemMaintenance::buildOperatorsPage()
 {
     QWidget *page = TabSheet3;
     lblListOfOperators = new QLabel(page);
-    lblListOfOperators->setGeometry(10, 8, 400, 22);
     GridOperators = new QTableWidget(1, 4, page);
-    GridOperators->setGeometry(10, 32, 450, 300);
     GridOperators->verticalHeader()->hide();
     GridOperators->setSelectionBehavior(QAbstractItemView::SelectRows);
     GridOperators->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -141,27 +173,37 @@ void TfrmSystemMaintenance::buildOperatorsPage()
             });
 
     GroupBox5 = new QGroupBox(page);
-    GroupBox5->setGeometry(470, 32, 195, 150);
     RadioSuperAdmin = new QRadioButton(GroupBox5);
     RadioAdmin = new QRadioButton(GroupBox5);
     RadioManager = new QRadioButton(GroupBox5);
     RadioGenOprt = new QRadioButton(GroupBox5);
-    const QList<QRadioButton *> radios = {RadioSuperAdmin, RadioAdmin, RadioManager, RadioGenOprt};
-    for (int i = 0; i < radios.size(); ++i) {
-        radios[i]->setGeometry(10, 25 + i * 28, 180, 24);
+    auto *roles = new QVBoxLayout(GroupBox5);
+    for (QRadioButton *radio : {RadioSuperAdmin, RadioAdmin, RadioManager, RadioGenOprt}) {
+        roles->addWidget(radio);
         // They show the selected operator's role; the role is changed with Modify.
-        radios[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
-        radios[i]->setFocusPolicy(Qt::NoFocus);
+        radio->setAttribute(Qt::WA_TransparentForMouseEvents);
+        radio->setFocusPolicy(Qt::NoFocus);
     }
 
     cmdAddOprt = new QPushButton(page);
-    cmdAddOprt->setGeometry(470, 195, 195, 34);
     cmdRemoveOprt = new QPushButton(page);
-    cmdRemoveOprt->setGeometry(470, 240, 195, 34);
     cmdModiOprt = new QPushButton(page);
-    cmdModiOprt->setGeometry(470, 285, 195, 34);
     Memo2 = new QPlainTextEdit(page);
-    Memo2->setGeometry(10, 340, 655, 70);
+    Memo2->setMaximumHeight(kMemoHeight);
+
+    auto *commands = new QVBoxLayout;
+    commands->addWidget(GroupBox5);
+    commands->addSpacing(8);
+    for (QPushButton *button : {cmdAddOprt, cmdRemoveOprt, cmdModiOprt})
+        commands->addWidget(button);
+    commands->addStretch(1);
+    auto *operators = new QGridLayout(page);
+    operators->addWidget(lblListOfOperators, 0, 0, 1, 2);
+    operators->addWidget(GridOperators, 1, 0);
+    operators->addLayout(commands, 1, 1);
+    operators->addWidget(Memo2, 2, 0, 1, 2);
+    operators->setColumnStretch(0, 1);
+    operators->setRowStretch(1, 1);
 
     SetTag(cmdAddOprt, 53);
     SetTag(cmdRemoveOprt, 54);
@@ -238,7 +280,7 @@ void TfrmSystemMaintenance::TabSheet1Show()
 {
     const THotelParameters p = CurrentHotelParameters();
     edtHotelName->setText(p.HotelName);
-    edtBakPath->setText(p.DBBakPath);
+    ShowProgramText(edtBakPath, p.DBBakPath);
     DateTimePicker1->setTime(p.CheckOutTime);
     DateTimePicker2->setTime(p.VIPCheckOutTime);
     // Any value but 0 and 1 leaves both radios unchosen.

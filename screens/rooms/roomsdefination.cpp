@@ -8,9 +8,13 @@
 #include "screens/rooms/roomcommands.h"
 #include "store/buildings.h"
 #include "store/rooms.h"
+#include "ui/enterkey.h"
 #include "ui/fonts.h"
+#include "ui/gridcolumns.h"
+#include "ui/looks.h"
 
 #include <QDesktopServices>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -26,6 +30,7 @@ namespace {
 constexpr int kClientWidth = 854;
 constexpr int kClientHeight = 626;
 constexpr int kLongBuildingName = 32;
+constexpr int kRowPanelWidth = 200;
 const int kBuildingColumnWidths[] = {15, 135, 372};
 const int kRoomColumnWidths[] = {15, 89, 104, 132, 100, 126, 115, 120, 106, 85};
 
@@ -101,29 +106,37 @@ TfrmRoomsDefination::TfrmRoomsDefination(QWidget *parent)
     , StaBarPanel1(new QLabel(StaBar1))
     , m_picker(isSearchLockNo)
 {
-    setFixedSize(kClientWidth, kClientHeight);
+    resize(kClientWidth, kClientHeight);
     QFont heading(QStringLiteral("Arial"));
     heading.setPixelSize(21);
     for (QLabel *label : {Label1, Label2}) {
         label->setFont(heading);
-        label->setStyleSheet(QStringLiteral("color: blue;"));
+        SetLook(label, Look::Heading);
     }
-    Label1->setGeometry(8, 4, 522, 28);
-    GridBlds->setGeometry(8, 34, 540, 150);
-    Label2->setGeometry(8, 190, 700, 28);
-    GridRooms->setGeometry(8, 220, 838, 360);
-    GroupBox1->setGeometry(560, 4, 286, 180);
     auto *commands = new QVBoxLayout(GroupBox1);
-    commands->setContentsMargins(6, 6, 6, 6);
-    commands->setSpacing(2);
     for (QPushButton *button : {cmdAddBld, cmdDelBld, cmdModiBld, cmdAddRoom, cmdDelRoom, cmdModiRoom, SpeedButton1})
         commands->addWidget(button);
+    commands->addStretch(1);
     SpeedButton1->setText(QStringLiteral("LOCKID-->>Ini File"));
-    cmdExit->setGeometry(700, 186, 146, 30);
-    StaBar1->setGeometry(0, kClientHeight - 24, kClientWidth, 24);
-    StaBarPanel0->setFixedWidth(200);
+    StaBarPanel0->setMinimumWidth(kRowPanelWidth);
     StaBar1->addWidget(StaBarPanel0);
     StaBar1->addWidget(StaBarPanel1, 1);
+
+    // The buildings with the command panel beside them, the rooms below
+    // across the whole width.
+    auto *screen = new QGridLayout(this);
+    screen->setContentsMargins(8, 4, 8, 0);
+    screen->addWidget(Label1, 0, 0);
+    screen->addWidget(GridBlds, 1, 0);
+    screen->addWidget(GroupBox1, 0, 1, 2, 1);
+    screen->addWidget(Label2, 2, 0);
+    screen->addWidget(cmdExit, 2, 1);
+    screen->addWidget(GridRooms, 3, 0, 1, 2);
+    screen->addWidget(StaBar1, 4, 0, 1, 2);
+    screen->setColumnStretch(0, 1);
+    screen->setRowStretch(1, 1);
+    screen->setRowStretch(3, 2);
+    KeepEnterOffButtons(this);
 
     GridBlds->setSelectionBehavior(QAbstractItemView::SelectRows);
     highlight(GridBlds, Qt::yellow);
@@ -144,6 +157,8 @@ TfrmRoomsDefination::TfrmRoomsDefination(QWidget *parent)
     connect(cmdExit, &QPushButton::clicked, this, &QDialog::accept);
 
     FormCreate();
+    WidenColumnsToHeaders(GridBlds);
+    WidenColumnsToHeaders(GridRooms);
 }
 
 void TfrmRoomsDefination::FormCreate()
@@ -155,7 +170,7 @@ void TfrmRoomsDefination::FormCreate()
         cmdExit->setText(t.Exit2);
         cmdExit->setToolTip(t.Exit_Hint2);
         cmdExit->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-        cmdExit->setGeometry(cmdExit->x(), cmdExit->y() - cmdExit->height(), cmdExit->width(), cmdExit->height() * 2);
+        cmdExit->setMinimumHeight(cmdExit->sizeHint().height() * 2);
         GroupBox1->hide();
         GridRooms->setSelectionBehavior(QAbstractItemView::SelectRows);
     } else {

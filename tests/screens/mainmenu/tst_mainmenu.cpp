@@ -5,6 +5,7 @@
 #include "screens/mainmenu/mainmenu.h"
 #include "support/testworld.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -21,6 +22,7 @@ private slots:
     void rightsEnableTheWorkScreens_data();
     void rightsEnableTheWorkScreens();
     void showsHotelVersionAndOperator();
+    void buttonsAreOfOneSize();
     void warnsOnASmallScreenAtEveryShowing();
     void opensOneWorkScreenWithTheMenuHidden();
     void duplicateRoomsKeepTheFrontDeskClosed();
@@ -131,6 +133,18 @@ void TestMainMenu::showsHotelVersionAndOperator()
 
     m_menu->close();
     QVERIFY(m_logon->isVisible());
+}
+
+void TestMainMenu::buttonsAreOfOneSize()
+{
+    // The About caption, the company name, is the widest here.
+    settings.CompanyName = "Adler Locks and Card Systems, Service Department";
+    m_menu->show();
+    QApplication::processEvents();
+    const QSize size = m_menu->cmdReceiption->size();
+    for (const QPushButton *button : m_menu->findChildren<QPushButton *>())
+        QCOMPARE(button->size(), size);
+    QVERIFY(size.width() >= m_menu->cmdAbout->sizeHint().width());
 }
 
 void TestMainMenu::warnsOnASmallScreenAtEveryShowing()

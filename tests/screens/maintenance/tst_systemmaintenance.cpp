@@ -28,6 +28,10 @@ private slots:
     void optionsShowTheSettings();
     void saveWritesLockOptionsOnlyWhenShown_data();
     void saveWritesLockOptionsOnlyWhenShown();
+    void enterInAFieldPressesNoButton_data();
+    void enterInAFieldPressesNoButton();
+    void backupFolderIsCutOnlyWhenTyped_data();
+    void backupFolderIsCutOnlyWhenTyped();
     void challengeIsDrawnFrom1001To9999();
     void reversedChallenge_data();
     void reversedChallenge();
@@ -194,6 +198,67 @@ void TestSystemMaintenance::saveWritesLockOptionsOnlyWhenShown()
     QCOMPARE(systemValue("FlagCheckOut"), QString("1"));
     QCOMPARE(systemValue("GuestLLock"), QString("0"));
     QCOMPARE(systemValue("Skin"), QString("Night.qss"));
+}
+
+void TestSystemMaintenance::enterInAFieldPressesNoButton_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::newRow("hotel name") << "edtHotelName";
+    QTest::newRow("backup folder") << "edtBakPath";
+    QTest::newRow("check-out time") << "DateTimePicker1";
+    QTest::newRow("VIP check-out time") << "DateTimePicker2";
+}
+
+void TestSystemMaintenance::enterInAFieldPressesNoButton()
+{
+    QFETCH(QString, field);
+    openScreen(Engine::SQLite, "[SYSTEM]\nBaoJing=192\nTiShi=224\n");
+    QTest::keyClick(m_screen, Qt::Key_F5);
+    QVERIFY(!m_screen->GroupBox1->isHidden());
+    const QHash<QString, QWidget *> fields = {{"edtHotelName", m_screen->edtHotelName},
+                                              {"edtBakPath", m_screen->edtBakPath},
+                                              {"DateTimePicker1", m_screen->DateTimePicker1},
+                                              {"DateTimePicker2", m_screen->DateTimePicker2}};
+    QWidget *target = fields.value(field);
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Return);
+    QTest::keyClick(target, Qt::Key_Enter);
+
+    // Neither Return To Default nor Save nor Exit was pressed.
+    QCOMPARE(settings.BaoJing, quint8(192));
+    QCOMPARE(settings.TiShi, quint8(224));
+    QVERIFY(m_screen->chkAlarm->isChecked());
+    QVERIFY(m_screen->chkRemind->isChecked());
+    QVERIFY(m_world->port.boxes().isEmpty());
+    QVERIFY(m_screen->isVisible());
+}
+
+void TestSystemMaintenance::backupFolderIsCutOnlyWhenTyped_data()
+{
+    const QString stored = "/home/frontdesk/hotels/zumerak-grand/working-folder/Kestul_DBBak";
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("typed"); // typed at the end of what the box shows
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("stored past 60, only a time changed: kept whole") << stored << "" << stored;
+    QTest::newRow("typing cannot lengthen a longer stored folder") << stored << "/x" << stored;
+    QTest::newRow("typed past 60: cut to 60") << "" << QString(70, 'p') << QString(60, 'p');
+}
+
+void TestSystemMaintenance::backupFolderIsCutOnlyWhenTyped()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    openScreen(Engine::SQLite, "[SYSTEM]\nDBBakPath=" + stored.toUtf8() + "\n");
+    QCOMPARE(m_screen->edtBakPath->text(), stored);
+    m_screen->edtBakPath->setFocus();
+    m_screen->edtBakPath->end(false);
+    QTest::keyClicks(m_screen->edtBakPath, typed);
+    m_screen->DateTimePicker1->setTime(QTime(11, 0));
+    m_screen->cmdSave->click();
+    QCOMPARE(m_world->port.captions(), QStringList{"N9030"});
+    QCOMPARE(systemValue("DBBakPath"), saved);
+    QCOMPARE(systemValue("CheckOutTime"), QString("11:00"));
 }
 
 void TestSystemMaintenance::challengeIsDrawnFrom1001To9999()

@@ -27,6 +27,7 @@ private slots:
     void failedReadsSayNothingAboutTheData_data();
     void failedReadsSayNothingAboutTheData();
     void editsARowThatMakesNoLockNumber();
+    void enterOnTheBuildingsPressesNoButton();
 
 private:
     std::optional<TestWorld> m_world;
@@ -264,6 +265,23 @@ void TestRoomsDefination::editsARowThatMakesNoLockNumber()
     QCOMPARE(port.captions(), QStringList{"N9014"});
     QVERIFY(query.exec("SELECT COUNT(*) FROM RoomInfo") && query.next());
     QCOMPARE(query.value(0).toInt(), 1);
+}
+
+void TestRoomsDefination::enterOnTheBuildingsPressesNoButton()
+{
+    QVERIFY(SqlExec("INSERT INTO BuildingInfo VALUES (1, 'Main')"));
+    QVERIFY(addRoom(1, 1, "101"));
+    openForEditing();
+    ScriptedPort &port = m_world->port;
+    TfrmRoomsDefination screen;
+    screen.show();
+    screen.GridBlds->setFocus();
+    press(screen.GridBlds, Qt::Key_Return);
+    press(screen.GridBlds, Qt::Key_Enter);
+    // "Insert a New Building" would have asked for the building number.
+    QCOMPARE(port.prompts(), QStringList());
+    QCOMPARE(port.captions(), QStringList());
+    QVERIFY(screen.isVisible());
 }
 
 QTEST_MAIN(TestRoomsDefination)

@@ -1,0 +1,10 @@
+#pragma once
+
+class QTableWidget;
+
+// Widens every column of a grid whose header text needs more than the
+// column's designed width, as a larger [FONT] or a longer translated header
+// does; narrower headers keep the designed widths. The header texts are drawn
+// in the header's font under every skin. Called once the screen's texts and
+// fonts are on the grid.
+void WidenColumnsToHeaders(QTableWidget *grid);
