@@ -86,13 +86,7 @@ std::optional<int> writeKind(const QDateTime &clock)
 // leave the desk as a working card.
 void eraseUnregisteredCard()
 {
-    char out[kWriteBufferSize] = {};
-    const int result = Encoder::CardErase(EncoderMode, codeOfKind(curCard.iType), out);
-    if (result != 0)
-        ShowError(QStringLiteral("E0046"),
-                  QStringLiteral("The card on the encoder was written but not registered and could not be erased. "
-                                 "Erase it before it leaves the desk.\n")
-                      + QString::number(result));
+    EraseWrittenCard(QStringLiteral("not registered"));
 }
 
 // The card needs the time to settle before it reads back; the dUSB encoder longer.
@@ -132,6 +126,19 @@ bool verifyWrittenCard()
 }
 
 } // namespace
+
+bool EraseWrittenCard(const QString &reason)
+{
+    char out[kWriteBufferSize] = {};
+    const int result = Encoder::CardErase(EncoderMode, codeOfKind(curCard.iType), out);
+    if (result == 0)
+        return true;
+    ShowError(QStringLiteral("E0046"), QStringLiteral("The card on the encoder was written but ") + reason
+                                           + QStringLiteral(" and could not be erased. Erase it before it leaves "
+                                                            "the desk.\n")
+                                           + QString::number(result));
+    return false;
+}
 
 bool WriteCardOnEncoder()
 {

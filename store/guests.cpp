@@ -7,6 +7,7 @@
 #include "store/connection.h"
 #include "store/dbfailure.h"
 #include "store/nextid.h"
+#include "store/transaction.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -125,6 +126,9 @@ void bindCurrentGuestFlags(QSqlQuery &query)
 void clearEarlierPrices()
 {
     const QString bldRoomNo = curMenu == QLatin1String("Change") ? oldGuest.BldRoomNo : curGuest.BldRoomNo;
+    // Inside the desk's transaction a failed clearing must not abort the
+    // insert that follows it.
+    Savepoint savepoint(QStringLiteral("clear_price"));
     QSqlQuery update(Db());
     update.prepare(QStringLiteral("UPDATE GuestInfo Set Price=:Price,YaJin=:YaJin,BeiZhu=:BeiZhu WHERE "
                                   "(BldRoomNo=:a) AND (Name=:b) AND (Flag<>:c)"));
@@ -136,6 +140,7 @@ void clearEarlierPrices()
     update.bindValue(QStringLiteral(":c"), flag(kFlagCheckOut));
     if (update.exec())
         return;
+    savepoint.undo();
     ShowError(QStringLiteral("E0063"),
               DbFailureText(QStringLiteral("Clear GuestInfo Price Failure\n"), update.lastError().text(),
                             {QStringLiteral("BldRoomNo: ") + bldRoomNo, QStringLiteral("Name: ") + curGuest.Name,
@@ -190,7 +195,7 @@ bool InsertGuestInfo()
     return false;
 }
 
-void ChangeReservationFlag(const QString &bldRoomNo, const QString &name, const QString &cNo, const QString &flag)
+bool ChangeReservationFlag(const QString &bldRoomNo, const QString &name, const QString &cNo, const QString &flag)
 {
     BusyCursor busy;
     QSqlQuery update(Db());
@@ -202,11 +207,12 @@ void ChangeReservationFlag(const QString &bldRoomNo, const QString &name, const 
     update.bindValue(QStringLiteral(":c1"), name);
     update.bindValue(QStringLiteral(":d1"), cNo);
     if (update.exec())
-        return;
+        return true;
     ShowError(QStringLiteral("E0065"),
               DbFailureText(QStringLiteral("Update GuestInfo Failure\n"), update.lastError().text(),
                             {QStringLiteral("BldRoomNo: ") + bldRoomNo, QStringLiteral("GuestName: ") + name,
                              QStringLiteral("Flag: ") + flag}));
+    return false;
 }
 
 bool CloseGuestStay(const QString &bldRoomNo, const QString &name, const QString &cNo, const QDateTime &time,

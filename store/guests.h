@@ -19,8 +19,9 @@ inline constexpr const char *kFlagCancelReservation = "CancelReservation";
 // guest's earlier open stays in the room first lose their price and deposit
 // (E0063 on failure, and the insert goes on). False on failure (E0026).
 bool InsertGuestInfo();
-// Gives the guest's reservation rows in the room the new flag (E0065 on failure).
-void ChangeReservationFlag(const QString &bldRoomNo, const QString &name, const QString &cNo, const QString &flag);
+// Gives the guest's reservation rows in the room the new flag. False on
+// failure (E0065).
+bool ChangeReservationFlag(const QString &bldRoomNo, const QString &name, const QString &cNo, const QString &flag);
 // Closes every row of the guest in the room whose flag differs from flag: it
 // takes the time as GoTime and the flag. False on failure (E0028).
 bool CloseGuestStay(const QString &bldRoomNo, const QString &name, const QString &cNo, const QDateTime &time,

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// The front-desk texts its operations show or write, read from Interface.txt
+// when the front desk (or the admin tool) starts an operation.
+struct DeskTexts {
+    // Messages.
+    QString InputRoomNo, msgOverCards, msgNotVC, errExpiredTime, msgExceedYuDing, msgIssueCardOK;
+    // Captions the messages and the card note quote.
+    QString RoomNo, CardCount, CardNum, ExpiredDate, Change, Postponed, NewCheckIn, ReservationCheckIn;
+};
+
+DeskTexts ReadDeskTexts();
+
+// A caption as the operator sees it: a doubled "&" shows as one.
+QString ShownCaption(const QString &caption);
