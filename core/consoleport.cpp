@@ -26,7 +26,11 @@ BoxAnswer ConsolePort::messageBox(BoxIcon icon, const QString &caption, const QS
     if (icon == BoxIcon::Error)
         m_errorShown = true;
     std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
-    if (buttons == BoxButtons::Ok || !asksTerminal())
+    if (buttons == BoxButtons::Ok)
+        return defaultAnswer;
+    if (m_answers == Answers::Confirm)
+        return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
+    if (!asksTerminal())
         return defaultAnswer;
     const bool yesNo = buttons == BoxButtons::YesNo;
     std::fprintf(stderr, yesNo ? "[y/N] " : "[o/C] ");

@@ -6,10 +6,11 @@
 // stream as "CAPTION: text". With Answers::FromTerminal questions and input
 // boxes are asked on the terminal when there is one; otherwise (and always
 // with Answers::Preselected) a question takes its preselected answer and an
-// input box is cancelled, so nothing ever waits.
+// input box is cancelled, so nothing ever waits. With Answers::Confirm every
+// question is answered OK (or Yes), for a command told to go ahead.
 class ConsolePort final : public OperatorPort {
 public:
-    enum class Answers { Preselected, FromTerminal };
+    enum class Answers { Preselected, FromTerminal, Confirm };
 
     explicit ConsolePort(Answers answers = Answers::Preselected) : m_answers(answers) {}
 

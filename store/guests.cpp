@@ -330,6 +330,30 @@ int LoadGuestsByFlag(const QString &flag)
     return rows;
 }
 
+bool ReadCurrentGuests(QList<TGuestInfo> *guests, QString *error)
+{
+    guests->clear();
+    QSqlQuery query(Db());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT * FROM GuestInfo WHERE ((Flag=:b) OR (Flag=:c) OR (Flag=:d)) "
+                                 "ORDER BY BldRoomNo,ID"));
+    bindCurrentGuestFlags(query);
+    if (!query.exec()) {
+        *error = query.lastError().text();
+        return false;
+    }
+    const GuestColumns columns(query.record());
+    while (query.next()) {
+        std::optional<TGuestInfo> guest = readGuest(query, columns);
+        if (!guest) {
+            *error = QStringLiteral("Amount out of range");
+            return false;
+        }
+        guests->append(std::move(*guest));
+    }
+    return true;
+}
+
 QDateTime FirstReservationTime(const QString &bldRoomNo)
 {
     QSqlQuery query(Db());

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/records.h"
+
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 // The guest register: one GuestInfo row per stay of one guest in one room. The
@@ -40,6 +43,10 @@ int LoadRoomReservations(const QString &bldRoomNo);
 // The stays of all rooms with the flag, consecutive rows of the same name and
 // credential number as one entry, into aryGuest; returns the number of rows.
 int LoadGuestsByFlag(const QString &flag);
+
+// The stays of the current guests of every room (flags WalkIn, TeamIn and
+// Copy), one per row, ordered by room and ID. False with the reason in error.
+bool ReadCurrentGuests(QList<TGuestInfo> *guests, QString *error);
 
 // The earliest reserved arrival of the room, the zero when it has none.
 QDateTime FirstReservationTime(const QString &bldRoomNo);

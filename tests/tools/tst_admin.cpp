@@ -20,6 +20,9 @@ private slots:
     void failedLoadOfTheRoomsFailsTheCommand();
     void commandLineIsCheckedAndExplained_data();
     void commandLineIsCheckedAndExplained();
+    void checkinIssuesAWalkInCard();
+    void checkinRefuses_data();
+    void checkinRefuses();
 };
 
 namespace {
@@ -262,6 +265,125 @@ void TestAdmin::commandLineIsCheckedAndExplained()
         QVERIFY2(run.err.split('\n').contains(err), qPrintable(run.err));
     // Nothing was done: a wrong or explaining command line leaves the folder empty.
     QVERIFY(!QFile::exists(world.folder.file("Zumerak.MDB")));
+}
+
+
+namespace {
+
+// The fields of the card on the simulated encoder.
+QMap<QString, QString> cardOnEncoder(const TestWorld &world)
+{
+    QMap<QString, QString> fields;
+    for (const QString &line : world.encoder->sim("show").split('\n')) {
+        const qsizetype equals = line.indexOf('=');
+        if (equals > 0)
+            fields.insert(line.left(equals), line.mid(equals + 1));
+    }
+    return fields;
+}
+
+QByteArray encoderIni()
+{
+    return "[SYSTEM]\nEncoderLibrary=" + QFile::encodeName(SimulatedEncoder::library()) + "\n";
+}
+
+// A sample database with operator "ann" (role A) and "kid", whose role
+// grants nothing.
+bool sampleWithOperators(const TestWorld &world)
+{
+    if (admin({"init", "--sample"}).exitCode != 0)
+        return false;
+    QString error;
+    if (!OpenFileDatabase(world.folder.file("Zumerak.MDB"), &error))
+        return false;
+    const bool added = AddOperatorRow("ann", "A") && AddOperatorRow("kid", "X");
+    CloseDatabase();
+    return added;
+}
+
+} // namespace
+
+void TestAdmin::checkinIssuesAWalkInCard()
+{
+    TestWorld world({.systemIni = encoderIni(), .encoder = true});
+    QVERIFY(sampleWithOperators(world));
+    world.encoder->sim("blank");
+    const Run first = admin({"checkin", "1-101", "--operator", "ann", "--name", "Anna", "--out", "2030-01-02 11:00",
+                             "--price", "168.50"});
+    QVERIFY2(first.exitCode == 0, qPrintable(first.err));
+    const QMap<QString, QString> card = cardOnEncoder(world);
+    QCOMPARE(first.out, "CardID=" + card["cardId"] + "\n");
+    QVERIFY(first.err.startsWith("N9038: "));
+    QCOMPARE(card["kind"], QString("6"));
+    // Cards end with 2029 at the latest.
+    QCOMPARE(card["end"], QString("2029-12-31 23:59"));
+
+    // A further card of the same stay: the room is no longer vacant, which
+    // takes an OK.
+    world.encoder->sim("blank");
+    const Run cancelled = admin({"checkin", "1-101", "--operator", "ann", "--name", "Anna"});
+    QCOMPARE(cancelled.exitCode, 1);
+    QVERIFY(cancelled.err.startsWith("N9070: "));
+    QVERIFY(cardOnEncoder(world).contains("serial"));
+    QVERIFY(!cardOnEncoder(world).contains("kind"));
+    const Run copy = admin({"checkin", "1-101", "--operator", "ann", "--name", "Anna", "--yes"});
+    QVERIFY2(copy.exitCode == 0, qPrintable(copy.err));
+
+    const Run guests = admin({"guests"});
+    QCOMPARE(guests.exitCode, 0);
+    const QStringList lines = guests.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    const QStringList walkIn = lines[0].split('\t');
+    const QStringList again = lines[1].split('\t');
+    QCOMPARE(walkIn.mid(0, 4), (QStringList{"1-101", "Anna", "WalkIn", first.out.mid(7, 8)}));
+    QCOMPARE(walkIn[5], QString("2030-01-02 11:00"));
+    QCOMPARE(again.mid(0, 3), (QStringList{"1-101", "Anna", "Copy"}));
+    QCOMPARE(again.mid(4), walkIn.mid(4));
+    QCOMPARE(admin({"rooms"}).out.split('\n').first().split('\t').mid(2, 2), (QStringList{"Guest", "2"}));
+}
+
+void TestAdmin::checkinRefuses_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("a role") << QStringList{"checkin", "1-101", "--operator", "proQuanXian_A"} << 1
+                            << "zumerak-admin: proQuanXian_A is not an operator\n";
+    QTest::newRow("an unknown operator") << QStringList{"checkin", "1-101", "--operator", "nobody"} << 1
+                                         << "zumerak-admin: nobody is not an operator\n";
+    QTest::newRow("no walk-in right") << QStringList{"checkin", "1-101", "--operator", "kid"} << 1
+                                      << "zumerak-admin: the role of kid has no right to check guests in\n";
+    QTest::newRow("an unknown room") << QStringList{"checkin", "9-999", "--operator", "ann"} << 1
+                                     << "E0021: ";
+    QTest::newRow("check-out in the past") << QStringList{"checkin", "1-101", "--operator", "ann", "--out",
+                                                          "2020-01-01 12:00"}
+                                           << 1 << "N9037: ";
+    QTest::newRow("no operator") << QStringList{"checkin", "1-101"} << 2
+                                 << "zumerak-admin checkin: --operator CODE is required\n";
+    QTest::newRow("a bad check-out") << QStringList{"checkin", "1-101", "--operator", "ann", "--out", "tomorrow"} << 2
+                                     << "zumerak-admin checkin: --out expects \"yyyy-MM-dd HH:mm\"\n";
+    QTest::newRow("a bad price") << QStringList{"checkin", "1-101", "--operator", "ann", "--price", "12a"} << 2
+                                 << "zumerak-admin checkin: --price expects an amount with at most four decimals\n";
+    QTest::newRow("cover and no cover") << QStringList{"checkin", "1-101", "--operator", "ann", "--cover", "--no-cover"}
+                                        << 2 << "zumerak-admin checkin: --cover and --no-cover exclude each other\n";
+    QTest::newRow("no room") << QStringList{"checkin", "--operator", "ann"} << 2
+                             << "zumerak-admin checkin: expects ROOM after its options\n";
+}
+
+void TestAdmin::checkinRefuses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, err);
+    TestWorld world({.systemIni = encoderIni(), .encoder = true});
+    QVERIFY(sampleWithOperators(world));
+    world.encoder->sim("blank");
+    const Run run = admin(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.startsWith(err), qPrintable(run.err));
+    QCOMPARE(run.out, QString());
+    QVERIFY(!cardOnEncoder(world).contains("kind"));
+    QCOMPARE(admin({"guests"}).out, QString());
 }
 
 QTEST_GUILESS_MAIN(TestAdmin)

@@ -46,8 +46,9 @@ void printCard()
 }
 
 // Settings, texts, database and rooms, as the front desk has them.
-bool start()
+bool start(bool server)
 {
+    BuildFlag = server ? BuildKind::Server : BuildKind::File;
     LoadSettings();
     LoadSharedTexts();
     static TData1 data;
@@ -65,9 +66,9 @@ int decodeAndPrint()
 
 } // namespace
 
-int RunCardRead()
+int RunCardRead(bool server)
 {
-    if (!start())
+    if (!start(server))
         return 1;
     OpenEncoder();
     if (EncoderMode >= 0)
@@ -77,9 +78,9 @@ int RunCardRead()
     return decodeAndPrint();
 }
 
-int RunCardDecode(const QString &buffer)
+int RunCardDecode(const QString &buffer, bool server)
 {
-    if (!start())
+    if (!start(server))
         return 1;
     std::strncpy(bufCard, buffer.toLatin1().constData(), kCardBufferSize - 1);
     curCard.CardID = buffer.mid(24, 8);

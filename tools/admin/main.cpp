@@ -1,6 +1,8 @@
 #include "core/consoleport.h"
 #include "core/settings.h"
 #include "tools/admin/cardcommand.h"
+#include "tools/admin/checkincommand.h"
+#include "tools/admin/guestscommand.h"
 #include "tools/admin/initcommand.h"
 #include "tools/admin/resetpasswordcommand.h"
 #include "tools/admin/roomscommand.h"
@@ -23,14 +25,39 @@ const char kUsage[] =
     "  reset-password CODE [--server]         empty the password of operator CODE; the operator\n"
     "                                         sets a new one at the next logon\n"
     "  settings                               print every setting as the program loads it\n"
-    "  card read                              read and decode the card on the encoder\n"
-    "  card decode HEX                        decode a read buffer without a device\n"
+    "  checkin ROOM --operator CODE [--name NAME] [--out \"yyyy-MM-dd HH:mm\"] [--price AMOUNT]\n"
+    "          [--cover|--no-cover] [--yes] [--server]\n"
+    "                                         issue a walk-in guest card for ROOM (1-101) on the\n"
+    "                                         card on the encoder, as operator CODE; prints CardID=\n"
+    "  guests [--server]                      print the current guests: BldRoomNo, Name, Flag,\n"
+    "                                         CardID, ComeTime, GoTime\n"
+    "  card read [--server]                   read and decode the card on the encoder\n"
+    "  card decode HEX [--server]             decode a read buffer without a device\n"
     "Every command takes --help and --version.\n";
 
 const QCommandLineOption kServer(QStringLiteral("server"),
                                  QStringLiteral("Work on the catalogue of the server that System.ini names."));
 const QCommandLineOption kSample(QStringLiteral("sample"), QStringLiteral("Add two buildings with a few floors of rooms."));
 const QCommandLineOption kForce(QStringLiteral("force"), QStringLiteral("Replace an existing database."));
+const QCommandLineOption kOperator(QStringLiteral("operator"),
+                                   QStringLiteral("The operator who issues the card; the rights of its role apply."),
+                                   QStringLiteral("CODE"));
+const QCommandLineOption kName(QStringLiteral("name"),
+                               QStringLiteral("The guest; a current guest of the room gets a further card of the "
+                                              "same stay. Without it, a new guest under the room's automatic name."),
+                               QStringLiteral("NAME"));
+const QCommandLineOption kOut(QStringLiteral("out"),
+                              QStringLiteral("The check-out, \"yyyy-MM-dd HH:mm\"; else the guest's, else one day "
+                                             "to the check-out time of the settings."),
+                              QStringLiteral("TIME"));
+const QCommandLineOption kPrice(QStringLiteral("price"), QStringLiteral("The price; else the guest's, else a day's."),
+                                QStringLiteral("AMOUNT"));
+const QCommandLineOption kCover(QStringLiteral("cover"),
+                                QStringLiteral("Earlier cards of the room stop opening it (the default for a vacant "
+                                               "or reserved room)."));
+const QCommandLineOption kNoCover(QStringLiteral("no-cover"), QStringLiteral("Earlier cards of the room keep working."));
+const QCommandLineOption kYes(QStringLiteral("yes"),
+                              QStringLiteral("Answer OK to the questions; without it they are answered Cancel."));
 
 // One command: its name, the arguments that follow its options (as its usage
 // line shows them, then each with what it is), what it does, its options, and
@@ -87,10 +114,50 @@ std::optional<int> runCard(const QCommandLineParser &parser)
 {
     const QStringList args = parser.positionalArguments();
     if (args == QStringList{QStringLiteral("read")})
-        return RunCardRead();
+        return RunCardRead(parser.isSet(kServer));
     if (args.size() == 2 && args.first() == QLatin1String("decode"))
-        return RunCardDecode(args.last());
+        return RunCardDecode(args.last(), parser.isSet(kServer));
     return std::nullopt;
+}
+
+int usageError(const QString &message, const QString &command = QString());
+
+std::optional<int> runCheckIn(const QCommandLineParser &parser)
+{
+    if (parser.positionalArguments().size() != 1)
+        return std::nullopt;
+    const QString checkin = QStringLiteral("checkin");
+    CheckInOptions options;
+    options.room = parser.positionalArguments().first();
+    options.operatorCode = parser.value(kOperator);
+    if (options.operatorCode.isEmpty())
+        return usageError(QStringLiteral("--operator CODE is required"), checkin);
+    options.name = parser.value(kName).trimmed();
+    if (parser.isSet(kOut)) {
+        const QDateTime out = QDateTime::fromString(parser.value(kOut), QStringLiteral("yyyy-MM-dd HH:mm"));
+        if (!out.isValid())
+            return usageError(QStringLiteral("--out expects \"yyyy-MM-dd HH:mm\""), checkin);
+        options.out = out;
+    }
+    if (parser.isSet(kPrice)) {
+        options.price = Currency::parse(parser.value(kPrice));
+        if (!options.price || *options.price < Currency())
+            return usageError(QStringLiteral("--price expects an amount with at most four decimals"), checkin);
+    }
+    if (parser.isSet(kCover) && parser.isSet(kNoCover))
+        return usageError(QStringLiteral("--cover and --no-cover exclude each other"), checkin);
+    if (parser.isSet(kCover) || parser.isSet(kNoCover))
+        options.cover = parser.isSet(kCover);
+    options.yes = parser.isSet(kYes);
+    options.server = parser.isSet(kServer);
+    return RunCheckIn(options);
+}
+
+std::optional<int> runGuests(const QCommandLineParser &parser)
+{
+    if (!parser.positionalArguments().isEmpty())
+        return std::nullopt;
+    return RunGuests(parser.isSet(kServer));
 }
 
 const QList<Command> &commands()
@@ -115,7 +182,15 @@ const QList<Command> &commands()
           {QStringLiteral("decode HEX"), QStringLiteral("Decode the read buffer HEX.")}},
          QStringLiteral("Read the card on the encoder, or decode a read buffer without a device, and print its "
                         "fields as field=value lines."),
-         {}, runCard},
+         {kServer}, runCard},
+        {QStringLiteral("checkin"), QStringLiteral("ROOM"), {{QStringLiteral("ROOM"), QStringLiteral("The room, as 1-101.")}},
+         QStringLiteral("Check a guest in at ROOM and issue the guest card on the card lying on the encoder, with the "
+                        "front desk's defaults. Prints CardID=<id>; the boxes go to stderr."),
+         {kOperator, kName, kOut, kPrice, kCover, kNoCover, kYes, kServer}, runCheckIn},
+        {QStringLiteral("guests"), QString(), {},
+         QStringLiteral("Print the current guests of every room: BldRoomNo, Name, Flag, CardID, ComeTime and GoTime, "
+                        "separated by tabs, ordered by room and stay."),
+         {kServer}, runGuests},
     };
     return all;
 }
@@ -130,7 +205,7 @@ const Command *findCommand(const QString &name)
 }
 
 // A command line that does not fit: what is wrong and where to look, exit 2.
-int usageError(const QString &message, const QString &command = QString())
+int usageError(const QString &message, const QString &command)
 {
     const QString prefix = QStringLiteral("zumerak-admin") + (command.isEmpty() ? QString() : u' ' + command);
     std::fprintf(stderr, "%s: %s\n", qPrintable(prefix), qPrintable(message));
