@@ -23,6 +23,7 @@ private slots:
     void checkinIssuesAWalkInCard();
     void checkinRefuses_data();
     void checkinRefuses();
+    void checkinGuestsAndCardReadOnTheServer();
 };
 
 namespace {
@@ -384,6 +385,34 @@ void TestAdmin::checkinRefuses()
     QCOMPARE(run.out, QString());
     QVERIFY(!cardOnEncoder(world).contains("kind"));
     QCOMPARE(admin({"guests"}).out, QString());
+}
+
+void TestAdmin::checkinGuestsAndCardReadOnTheServer()
+{
+    if (SkipWithoutServer(Engine::PostgreSQL))
+        return;
+    TestServer server;
+    TestServerAvailable(&server);
+    TestWorld world({.systemIni = encoderIni() + QString("TIP=%1\nTUIP=%2\n").arg(server.host, server.user).toUtf8(),
+                     .encoder = true});
+    QCOMPARE(admin({"init", "--server", "--sample", "--force"}).exitCode, 0);
+    BuildFlag = BuildKind::Server;
+    LoadSettings();
+    {
+        TData1 data;
+        QVERIFY(AddOperatorRow("ann", "A"));
+    }
+    world.encoder->sim("blank");
+    const Run issued = admin({"checkin", "2-205", "--operator", "ann", "--name", "Bert", "--server"});
+    QVERIFY2(issued.exitCode == 0, qPrintable(issued.err));
+    const QString cardId = issued.out.mid(7, 8);
+    QVERIFY(admin({"guests", "--server"}).out.startsWith("2-205\tBert\tWalkIn\t" + cardId + '\t'));
+    QCOMPARE(admin({"guests"}).exitCode, 1);
+    const Run read = admin({"card", "read", "--server"});
+    QVERIFY2(read.exitCode == 0, qPrintable(read.err));
+    QVERIFY(read.out.contains("CardID=" + cardId + '\n'));
+    QVERIFY(read.out.contains("Holder=Bert\n"));
+    QVERIFY(!read.out.contains("register=0\n"));
 }
 
 QTEST_GUILESS_MAIN(TestAdmin)
