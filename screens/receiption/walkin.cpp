@@ -5,6 +5,7 @@
 #include "core/operatorport.h"
 #include "core/settings.h"
 #include "core/state.h"
+#include "screens/receiption/checkout.h"
 #include "store/cardregister.h"
 #include "store/dbfailure.h"
 #include "store/guests.h"
@@ -16,6 +17,7 @@ namespace {
 const QLatin1String kWalkIn("WalkIn");
 const QLatin1String kTeamIn("TeamIn");
 const QLatin1String kReservationCheckIn("ReservationCheckIn");
+const QLatin1String kChange("Change");
 const QLatin1String kPostpone("Postpone");
 
 constexpr int kMaxName = 50;
@@ -70,7 +72,11 @@ QString provisionalFlag()
 
 QString cardNote(const IssueRequest &request, const DeskTexts &texts)
 {
-    QString note = curMenu == kPostpone ? texts.Postponed : QString();
+    QString note;
+    if (curMenu == kChange)
+        note = texts.Change;
+    else if (curMenu == kPostpone)
+        note = texts.Postponed;
     if (request.cover) {
         const QString cover = ShownCaption(texts.NewCheckIn);
         note = note.isEmpty() ? cover : note + QStringLiteral(", ") + cover;
@@ -91,12 +97,15 @@ void prepareCard(const QString &note)
 
 QString finalFlag(const IssueRequest &request)
 {
-    if (curRoom.CardCount == 0)
-        curGuest.Flag = kWalkIn;
+    // The first card of a room is never a copy.
+    const QString flag = curRoom.CardCount == 0 ? QString(kWalkIn) : curGuest.Flag;
     const bool team = curMenu == kTeamIn
                       || (curMenu == kWalkIn && curRoom.Status == RoomStatusText(RoomStatus::OC_Team))
                       || (curMenu == kReservationCheckIn && request.chosenRooms > 1);
-    return team ? QString(kTeamIn) : curGuest.Flag;
+    if (team)
+        return kTeamIn;
+    // A moving guest keeps the kind of stay.
+    return curMenu == kChange ? oldGuest.Flag : flag;
 }
 
 QString newStatus(const IssueRequest &request)
@@ -104,7 +113,8 @@ QString newStatus(const IssueRequest &request)
     if (request.hourRate)
         return RoomStatusText(RoomStatus::OH);
     const QString team = RoomStatusText(RoomStatus::OC_Team);
-    if (curMenu == kTeamIn || curGuest.Flag == kTeamIn || curRoom.Status == team)
+    if (curMenu == kTeamIn || curGuest.Flag == kTeamIn || curRoom.Status == team
+        || (curMenu == kChange && request.change.oldRoom.Status == team))
         return team;
     return RoomStatusText(RoomStatus::OC_WalkIn);
 }
@@ -117,9 +127,15 @@ void showTransactionFailure(const QString &firstLine, const QString &error)
                                                QStringLiteral("CardID: ") + curGuest.CardID}));
 }
 
-// The stay's rows, all or none: the guest row, the re-flagged reservation of a
-// reservation check-in, and the room. aryRoom and curRoom take the room only
-// once it is committed.
+bool movesRoom(const IssueRequest &request)
+{
+    return curMenu == kChange && curRoom.BldRoomNo != request.change.oldRoom.BldRoomNo;
+}
+
+// The stay's rows, all or none: the guest row, in a room change the old card's
+// register mark, the old stay and the old room, the re-flagged reservation of
+// a reservation check-in, and the room. aryRoom and curRoom take the rooms
+// only once they are committed.
 bool recordStay(const IssueRequest &request, const DeskTexts &texts, const QDateTime &now)
 {
     Transaction transaction;
@@ -129,6 +145,11 @@ bool recordStay(const IssueRequest &request, const DeskTexts &texts, const QDate
         return false;
     }
     if (!InsertGuestInfo())
+        return false;
+    TRoomInfo oldRoom = request.change.oldRoom;
+    if (movesRoom(request)
+        && !CheckOutStay(request.change.oldCardData, oldGuest.BldRoomNo, &oldRoom, QLatin1String(kFlagCheckOut),
+                         oldGuest.CNo, oldGuest.Name))
         return false;
     TRoomInfo room = curRoom;
     if (curMenu == kReservationCheckIn) {
@@ -147,6 +168,8 @@ bool recordStay(const IssueRequest &request, const DeskTexts &texts, const QDate
         showTransactionFailure(QStringLiteral("Commit Transaction Failure\n"), error);
         return false;
     }
+    if (movesRoom(request) && validRoomIndex(request.change.ptrOldRoom))
+        aryRoom[request.change.ptrOldRoom] = oldRoom;
     curRoom = room;
     if (validRoomIndex(ptrAryRoom))
         aryRoom[ptrAryRoom] = room;
@@ -238,6 +261,9 @@ bool IssueGuestCard(const IssueRequest &request, const DeskTexts &texts)
     const QString note = cardNote(request, texts);
     if (request.cover)
         curRoom.Dai = (curRoom.Dai + 1) % 256;
+    if (curMenu == kChange)
+        curGuest.BeiZhu = request.change.oldRoom.BldRoomNo + QStringLiteral(" -> ") + curRoom.BldRoomNo
+                          + QStringLiteral(", ") + curGuest.BeiZhu;
     prepareCard(note);
     if (!WriteCardOnEncoder())
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/records.h"
 #include "screens/receiption/desktexts.h"
 
 #include <QDateTime>
@@ -8,8 +9,8 @@
 // Walk-in check-in and the issue of a guest card, without widgets: the front
 // desk collects its panel into these records and calls the operations, which
 // read and fill the working records (curRoom, curGuest, curCard, aryRoom,
-// aryGuest) and speak only through the operator port. The mode is curMenu:
-// "WalkIn", "TeamIn", "ReservationCheckIn" or "Postpone".
+// aryGuest, oldGuest) and speak only through the operator port. The mode is
+// curMenu: "WalkIn", "TeamIn", "ReservationCheckIn", "Change" or "Postpone".
 
 // The rights position (button Tag) of walk-in check-in.
 inline constexpr int kWalkInRight = 12;
@@ -27,6 +28,14 @@ struct GuestFields {
     bool listedGuest = false; // a guest of the name list is selected: an existing stay goes on
 };
 
+// A room change: the guest's stay (oldGuest) and room before the change, as
+// read from the guest's card.
+struct RoomChange {
+    TRoomInfo oldRoom;
+    int ptrOldRoom = -1;  // oldRoom's index in aryRoom
+    QString oldCardData;  // the card's data: its register key
+};
+
 // What the issue button hands over.
 struct IssueRequest {
     QString roomNoText;  // the room number field
@@ -35,6 +44,7 @@ struct IssueRequest {
     bool hourRate = false;
     bool cover = false;  // earlier cards of the room stop opening it
     int chosenRooms = 0; // rooms in the chosen-rooms list of a reservation check-in
+    RoomChange change;   // in "Change"
 };
 
 // The room the walk-in panel opens on: the room of curRoom.LockNo when it lies

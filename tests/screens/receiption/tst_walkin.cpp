@@ -28,6 +28,9 @@ private slots:
     void failedStayLeavesNoWorkingCard_data();
     void failedStayLeavesNoWorkingCard();
     void failedPriceClearingKeepsTheIssue();
+    void changesTheRoom();
+    void checksInAReservation_data();
+    void checksInAReservation();
 
 private:
     // Room 2-305 as given, loaded and opened in the walk-in panel.
@@ -311,6 +314,89 @@ void TestWalkIn::failedPriceClearingKeepsTheIssue()
     QCOMPARE(guestRows(), 2);
     QCOMPARE(curGuest.Flag, QStringLiteral("Copy"));
     QCOMPARE(SqlScalar(QStringLiteral("SELECT CardCount FROM RoomInfo")).toInt(), 2);
+}
+
+void TestWalkIn::changesTheRoom()
+{
+    QVERIFY(AddRoomRow(SampleRoom(2, 3, 6, QStringLiteral("306"))));
+    openRoom(room305(RoomStatus::VC, 0, 9));
+    QVERIFY(IssueGuestCard(request(QStringLiteral("Anna")), m_texts));
+    const TGuestInfo stay = curGuest;
+    const QString oldCardData = curCard.CardData;
+
+    // The guest moves to 2-306 an hour later with the card in hand.
+    m_world->clock->set(kNow.addSecs(3600));
+    m_world->port.clear();
+    curMenu = QStringLiteral("Change");
+    oldGuest = stay;
+    ptrAryRoom = 1;
+    curRoom = aryRoom[1];
+    IssueRequest r = request(QStringLiteral("Anna"));
+    r.guest.listedGuest = true;
+    r.guest.checkIn = DateTimeText(stay.ComeTime);
+    r.guest.memo = QStringLiteral("quieter room");
+    r.change = {aryRoom[0], 0, oldCardData};
+    QVERIFY(IssueGuestCard(r, m_texts));
+    QCOMPARE(m_world->port.captions(), QStringList{"N9038"});
+
+    const auto value = [](const QString &column, const QString &where) {
+        return SqlScalar(QStringLiteral("SELECT %1 FROM %2").arg(column, where)).toString();
+    };
+    QCOMPARE(value("Flag", QStringLiteral("GuestInfo WHERE ID=%1").arg(stay.ID)), QStringLiteral("CheckOut"));
+    QCOMPARE(curGuest.BldRoomNo, QStringLiteral("2-306"));
+    QCOMPARE(value("Flag", QStringLiteral("GuestInfo WHERE ID=%1").arg(curGuest.ID)), QStringLiteral("WalkIn"));
+    QCOMPARE(value("BeiZhu", QStringLiteral("GuestInfo WHERE ID=%1").arg(curGuest.ID)),
+             QStringLiteral("2-305 -> 2-306, quieter room"));
+    QCOMPARE(curGuest.ComeTime, kNow);
+    // The old room is vacant again, the new one occupied, in the registry and the database.
+    QCOMPARE(value("Status", "RoomInfo WHERE RomID=5"), Common.RoomStatus_VC);
+    QCOMPARE(value("CardCount", "RoomInfo WHERE RomID=5"), QStringLiteral("0"));
+    QCOMPARE(value("Status", "RoomInfo WHERE RomID=6"), Common.RoomStatus_OC_WalkIn);
+    QCOMPARE(value("CardCount", "RoomInfo WHERE RomID=6"), QStringLiteral("1"));
+    QCOMPARE(aryRoom[0].Status, Common.RoomStatus_VC);
+    QCOMPARE(aryRoom[1].Status, Common.RoomStatus_OC_WalkIn);
+    // The old card is erased in the register; the card now opens 2-306.
+    QCOMPARE(value("Status", "CardInfo WHERE CardData='" + oldCardData + "'"), Common.CardStatus_Erased);
+    QCOMPARE(value("Status", "CardInfo WHERE CardData='" + curCard.CardData + "'"),
+             QStringLiteral("Room Change, New Check-In & Cover Cards Before"));
+    QCOMPARE(card()[QStringLiteral("lockArea")].mid(2), QStringLiteral("060302"));
+}
+
+void TestWalkIn::checksInAReservation_data()
+{
+    QTest::addColumn<int>("chosenRooms");
+    QTest::addColumn<QString>("flag");
+    QTest::addColumn<RoomStatus>("newStatus");
+    QTest::newRow("one room") << 1 << "WalkIn" << RoomStatus::OC_WalkIn;
+    QTest::newRow("a group's rooms") << 2 << "TeamIn" << RoomStatus::OC_Team;
+}
+
+void TestWalkIn::checksInAReservation()
+{
+    QFETCH(int, chosenRooms);
+    QFETCH(QString, flag);
+    QFETCH(RoomStatus, newStatus);
+    openRoom(room305(RoomStatus::OT, 0, 9));
+    addGuest(QStringLiteral("Anna"));
+    QVERIFY(SqlExec(QStringLiteral("UPDATE GuestInfo SET Flag='Reservation'")));
+    curRoom.ReservCkIn = FirstReservationTime(curRoom.BldRoomNo);
+    QVERIFY(curRoom.ReservCkIn > DateTimeZero());
+    curMenu = QStringLiteral("ReservationCheckIn");
+    IssueRequest r = request(QStringLiteral("Anna"));
+    r.chosenRooms = chosenRooms;
+    m_world->port.answer(BoxAnswer::Ok);
+
+    // The room is reserved, not vacant; the reservation being checked in is
+    // no conflict.
+    QVERIFY(IssueGuestCard(r, m_texts));
+    QCOMPARE(m_world->port.captions(), (QStringList{"N9070", "N9038"}));
+    QCOMPARE(curGuest.Flag, flag);
+    QCOMPARE(SqlScalar(QStringLiteral("SELECT Flag FROM GuestInfo WHERE ID<>%1").arg(curGuest.ID)).toString(),
+             QStringLiteral("[Reservation Check-In]2026-12-10 10:00:00"));
+    QCOMPARE(aryRoom[0].Status, RoomStatusText(newStatus));
+    QCOMPARE(aryRoom[0].ReservCkIn, DateTimeZero());
+    QCOMPARE(DateTimeFromSql(SqlScalar(QStringLiteral("SELECT ReservCkIn FROM RoomInfo"))), DateTimeZero());
+    QCOMPARE(card()[QStringLiteral("dai")].toInt(), 10);
 }
 
 QTEST_GUILESS_MAIN(TestWalkIn)
