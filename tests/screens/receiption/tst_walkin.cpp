@@ -24,7 +24,10 @@ private slots:
     void cleanup() { m_world.reset(); }
     void issues_data();
     void issues();
+    void refusesARoomThatIsNotTheOneShown_data();
+    void refusesARoomThatIsNotTheOneShown();
     void fillsTheEmptyFields();
+    void hourRateStay();
     void failedStayLeavesNoWorkingCard_data();
     void failedStayLeavesNoWorkingCard();
     void failedPriceClearingKeepsTheIssue();
@@ -227,6 +230,41 @@ void TestWalkIn::issues()
     QVERIFY(m_world->port.boxes().last().text.endsWith(QStringLiteral("Expiry:  2026-12-11 12:00")));
 }
 
+void TestWalkIn::refusesARoomThatIsNotTheOneShown_data()
+{
+    QTest::addColumn<QString>("roomNoText");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("lockNo");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty room field") << " " << 0 << "002003005" << "N9036"
+                                      << "\nPlease Input Room No.\n\nRoomNo. =  \nptrAryRoom = 0";
+    QTest::newRow("no room chosen") << "2-999" << -1 << "002003005" << "N9036"
+                                    << "\nPlease Input Room No.\n\nRoomNo. = 2-999\nptrAryRoom = -1";
+    QTest::newRow("another room shown") << "2-305" << 0 << "002003006" << "E0024"
+                                        << "System Error---E0024\n\ncurRoom.LockNo = 002003006\n"
+                                           "aryRoom[ptrAryRoom].LockNo = 002003005";
+}
+
+void TestWalkIn::refusesARoomThatIsNotTheOneShown()
+{
+    QFETCH(QString, roomNoText);
+    QFETCH(int, index);
+    QFETCH(QString, lockNo);
+    QFETCH(QString, caption);
+    QFETCH(QString, text);
+    openRoom(room305(RoomStatus::VC, 0, 9));
+    ptrAryRoom = index;
+    curRoom.LockNo = lockNo;
+    IssueRequest r = request(QStringLiteral("Anna"));
+    r.roomNoText = roomNoText;
+    QVERIFY(!IssueGuestCard(r, m_texts));
+    QCOMPARE(m_world->port.captions(), QStringList{caption});
+    QCOMPARE(m_world->port.boxes()[0].text, text);
+    QVERIFY(card().contains(QStringLiteral("blank")));
+    QCOMPARE(guestRows(), 0);
+}
+
 void TestWalkIn::fillsTheEmptyFields()
 {
     openRoom(room305(RoomStatus::VC, 0, 9));
@@ -252,6 +290,23 @@ void TestWalkIn::fillsTheEmptyFields()
     QCOMPARE(SqlScalar(QStringLiteral("SELECT Holder FROM CardInfo")).toString(), stored.Name);
     QCOMPARE(SqlScalar(QStringLiteral("SELECT Status FROM CardInfo")).toString(),
              QStringLiteral("New Check-In & Cover Cards Before"));
+}
+
+void TestWalkIn::hourRateStay()
+{
+    TRoomInfo room = room305(RoomStatus::VC, 0, 9);
+    openRoom(room);
+    curRoom.HourRateStartup = Currency::fromWhole(50);
+    curRoom.HourRatePrice = Currency::fromWhole(20);
+    const StayEnd stay = StayOf(3, true, false, kNow, curRoom);
+    IssueRequest r = request(QStringLiteral("Anna"));
+    r.hourRate = true;
+    r.checkOut = stay.checkOut;
+    r.guest.price = stay.price.toString();
+    QVERIFY(IssueGuestCard(r, m_texts));
+    QCOMPARE(aryRoom[0].Status, Common.RoomStatus_OH);
+    QCOMPARE(curGuest.Price.toString(), QStringLiteral("90"));
+    QCOMPARE(card()[QStringLiteral("end")], QStringLiteral("2026-12-10 13:00"));
 }
 
 void TestWalkIn::failedStayLeavesNoWorkingCard_data()
