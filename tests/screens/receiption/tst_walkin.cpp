@@ -28,6 +28,7 @@ private slots:
     void refusesARoomThatIsNotTheOneShown();
     void fillsTheEmptyFields();
     void hourRateStay();
+    void extendsAStay();
     void failedStayLeavesNoWorkingCard_data();
     void failedStayLeavesNoWorkingCard();
     void failedPriceClearingKeepsTheIssue();
@@ -307,6 +308,27 @@ void TestWalkIn::hourRateStay()
     QCOMPARE(aryRoom[0].Status, Common.RoomStatus_OH);
     QCOMPARE(curGuest.Price.toString(), QStringLiteral("90"));
     QCOMPARE(card()[QStringLiteral("end")], QStringLiteral("2026-12-10 13:00"));
+}
+
+void TestWalkIn::extendsAStay()
+{
+    // A room at its card limit and not vacant: an extension checks neither.
+    openRoom(room305(RoomStatus::OC_WalkIn, 3, 9));
+    addGuest(QStringLiteral("Anna"));
+    curMenu = QStringLiteral("Postpone");
+    IssueRequest r = request(QStringLiteral("Anna"));
+    r.roomNoText.clear();
+    r.guest.listedGuest = true;
+    r.guest.checkIn = DateTimeText(kNow.addDays(-1));
+    r.checkOut = kTomorrowNoon.addDays(2);
+    QVERIFY(IssueGuestCard(r, m_texts));
+    QCOMPARE(m_world->port.captions(), QStringList{"N9038"});
+    QCOMPARE(curGuest.Flag, QStringLiteral("Copy"));
+    QCOMPARE(curGuest.ComeTime, kNow.addDays(-1));
+    QCOMPARE(aryRoom[0].CardCount, 3);
+    QCOMPARE(SqlScalar(QStringLiteral("SELECT CardCount FROM RoomInfo")).toInt(), 3);
+    QCOMPARE(SqlScalar(QStringLiteral("SELECT Status FROM CardInfo")).toString(), QStringLiteral("Postpone"));
+    QCOMPARE(card()[QStringLiteral("end")], QStringLiteral("2026-12-13 12:00"));
 }
 
 void TestWalkIn::failedStayLeavesNoWorkingCard_data()
