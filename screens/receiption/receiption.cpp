@@ -318,6 +318,7 @@ void TfrmReceiption::FormShow()
     ApplyRights(this);
     cmdChange->setEnabled(cmdWalkIn->isEnabled());
     cmdPostponed->setEnabled(cmdWalkIn->isEnabled());
+    m_lastMinuteTick = Clock().now();
     Timer2->start();
     Timer3->start();
     QStringList names;
@@ -497,7 +498,10 @@ void TfrmReceiption::Timer1Timer()
 
 void TfrmReceiption::Timer2Timer()
 {
-    if (IsCheckOutRepaintMinute(settings.CheckOutTime, Clock().now()))
+    const QDateTime now = Clock().now();
+    const bool due = CheckOutRepaintDue(settings.CheckOutTime, m_lastMinuteTick, now);
+    m_lastMinuteTick = now;
+    if (due)
         PaintRoomBoard();
 }
 

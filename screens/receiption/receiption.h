@@ -3,6 +3,7 @@
 #include "screens/receiption/receiptiontexts.h"
 #include "screens/receiption/roomboard.h"
 
+#include <QDateTime>
 #include <QDialog>
 #include <QList>
 
@@ -92,4 +93,6 @@ private:
     int m_boardRows = 0;
     QChart *m_chart;
     bool m_shownOnce = false;
+    // When the minute timer last looked at the clock.
+    QDateTime m_lastMinuteTick;
 };

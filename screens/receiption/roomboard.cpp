@@ -151,11 +151,16 @@ QStringList ChartTitleLines(const QString &bldName)
     return bldName.split(separators, Qt::SkipEmptyParts);
 }
 
-bool IsCheckOutRepaintMinute(const QString &checkOutTime, const QDateTime &now)
+bool CheckOutRepaintDue(const QString &checkOutTime, const QDateTime &previousTick, const QDateTime &now)
 {
     QTime time = QTime::fromString(checkOutTime.trimmed(), QStringLiteral("H:mm"));
     if (!time.isValid())
         time = QTime(12, 0);
-    const QString format = QStringLiteral("HH:mm");
-    return time.toString(format) == now.addSecs(-60).time().toString(format);
+    // The moment of today, or of yesterday when a minute after it is past midnight.
+    for (const QDate &day : {now.date(), now.date().addDays(-1)}) {
+        const QDateTime moment = QDateTime(day, time).addSecs(60);
+        if (previousTick < moment && moment <= now)
+            return true;
+    }
+    return false;
 }

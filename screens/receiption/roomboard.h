@@ -70,7 +70,9 @@ QString LockNoOfHint(const QString &hint);
 // separated by commas or blanks.
 QStringList ChartTitleLines(const QString &bldName);
 
-// The board is repainted in the minute after the configured check-out time
-// ("12:00" when it does not read as a time), so that rooms due out that day
-// take the check-out icon.
-bool IsCheckOutRepaintMinute(const QString &checkOutTime, const QDateTime &now);
+// The board is repainted once a day, one minute after the configured check-out
+// time ("12:00" when it does not read as a time), so that rooms due out that
+// day take the check-out icon: due when that moment lies after the previous
+// tick of the minute timer and not after now. A tick that comes late still
+// repaints, and no moment repaints twice.
+bool CheckOutRepaintDue(const QString &checkOutTime, const QDateTime &previousTick, const QDateTime &now);

@@ -227,21 +227,26 @@ void TestReceiption::unknownStatusCountsAsGuest()
 void TestReceiption::checkOutMinute_data()
 {
     QTest::addColumn<QString>("checkOutTime");
-    QTest::addColumn<QTime>("now");
+    QTest::addColumn<QDateTime>("previousTick");
+    QTest::addColumn<QDateTime>("now");
     QTest::addColumn<bool>("repaint");
-    QTest::newRow("one minute after") << "12:00" << QTime(12, 1, 30) << true;
-    QTest::newRow("the minute itself") << "12:00" << QTime(12, 0, 30) << false;
-    QTest::newRow("two minutes after") << "12:00" << QTime(12, 2) << false;
-    QTest::newRow("single-digit hour") << "9:30" << QTime(9, 31) << true;
-    QTest::newRow("unreadable means noon") << "noon" << QTime(12, 1) << true;
+    const auto at = [](int hour, int minute, int second) { return QDateTime(kNoon.date(), QTime(hour, minute, second)); };
+    QTest::newRow("the tick in the minute after") << "12:00" << at(12, 0, 30) << at(12, 1, 30) << true;
+    QTest::newRow("the tick in the minute itself") << "12:00" << at(11, 59, 30) << at(12, 0, 30) << false;
+    QTest::newRow("the tick after that") << "12:00" << at(12, 1, 30) << at(12, 2, 30) << false;
+    QTest::newRow("a late tick still repaints") << "12:00" << at(12, 0, 50) << at(12, 2, 5) << true;
+    QTest::newRow("single-digit hour") << "9:30" << at(9, 30, 10) << at(9, 31, 10) << true;
+    QTest::newRow("unreadable means noon") << "noon" << at(12, 0, 30) << at(12, 1, 30) << true;
+    QTest::newRow("past midnight") << "23:59" << at(23, 59, 30) << at(23, 59, 30).addSecs(60) << true;
 }
 
 void TestReceiption::checkOutMinute()
 {
     QFETCH(QString, checkOutTime);
-    QFETCH(QTime, now);
+    QFETCH(QDateTime, previousTick);
+    QFETCH(QDateTime, now);
     QFETCH(bool, repaint);
-    QCOMPARE(IsCheckOutRepaintMinute(checkOutTime, QDateTime(kNoon.date(), now)), repaint);
+    QCOMPARE(CheckOutRepaintDue(checkOutTime, previousTick, now), repaint);
 }
 
 void TestReceiption::checkOutMinuteRepaintsTheBoard()
@@ -259,6 +264,11 @@ void TestReceiption::checkOutMinuteRepaintsTheBoard()
     tick(screen.Timer2);
     QCOMPARE(screen.roomButtons[0]->icon().cacheKey(), guest);
     m_world->clock->set(kNoon.addSecs(90));
+    tick(screen.Timer2);
+    QCOMPARE(screen.roomButtons[0]->icon().cacheKey(), dueOut);
+    // Once a day: a change after the repaint waits for the next reason to paint.
+    aryRoom[0].FirstCkOut = DateTimeZero();
+    m_world->clock->set(kNoon.addSecs(150));
     tick(screen.Timer2);
     QCOMPARE(screen.roomButtons[0]->icon().cacheKey(), dueOut);
 }
