@@ -34,6 +34,8 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kClientWidth = 1051;
@@ -55,7 +57,8 @@ QString encoderText()
 {
     switch (EncoderMode) {
     case 0: return QStringLiteral("dUSB");
-    case 1: return QStringLiteral("Kestul：") + EncoderModel;
+    // An ASCII colon: the full-width one is missing from common fonts.
+    case 1: return QStringLiteral("Kestul: ") + EncoderModel;
     default: return QStringLiteral("No Reader");
     }
 }
@@ -187,6 +190,10 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
     boardGrid->setColumnStretch(1, 1);
 
     m_chart->legend()->hide();
+    QFont title = m_chart->titleFont();
+    title.setBold(true);
+    title.setPointSizeF(title.pointSizeF() * 1.5);
+    m_chart->setTitleFont(title);
     m_chart->setAnimationOptions(QChart::NoAnimation);
     Chart1->setChart(m_chart);
     Chart1->setRenderHint(QPainter::Antialiasing);
@@ -345,17 +352,31 @@ void TfrmReceiption::cmbBuildingNameCloseUp()
     }
     FillStatusChart();
     StaBarPanels[1]->setText(QStringLiteral("Rooms:  %1").arg(m_counters.total));
-    const QSignalBlocker quiet(ScrlBar1);
+    {
+        const QSignalBlocker quiet(ScrlBar1);
+        ScrlBar1->setValue(0);
+        fitScrollBar();
+    }
+    PaintRoomBoard();
+}
+
+void TfrmReceiption::fitScrollBar()
+{
     ScrlBar1->setMinimum(0);
-    ScrlBar1->setValue(0);
     ScrlBar1->setSingleStep(1);
-    if (m_boardRows > kBoardRows) {
-        ScrlBar1->setMaximum(m_boardRows - kBoardRows);
-        ScrlBar1->setPageStep(kBoardRows);
-        ScrlBar1->show();
-    } else {
-        ScrlBar1->setMaximum(0);
-        ScrlBar1->hide();
+    ScrlBar1->setPageStep(kBoardRows);
+    ScrlBar1->setMaximum(std::max(m_boardRows - kBoardRows, 0));
+    ScrlBar1->setVisible(m_boardRows > kBoardRows);
+}
+
+void TfrmReceiption::recountAndRepaint()
+{
+    m_boardRows = CountBoardRooms();
+    FillStatusChart();
+    StaBarPanels[1]->setText(QStringLiteral("Rooms:  %1").arg(m_counters.total));
+    {
+        const QSignalBlocker quiet(ScrlBar1);
+        fitScrollBar();
     }
     PaintRoomBoard();
 }
@@ -452,9 +473,7 @@ void TfrmReceiption::BitBtn2Click()
     // Another desk may have added or removed rooms: the building's first room
     // can have moved in the new registry.
     ptrCurBldOfAryRoom = GetPointerOfAryRoom(ByBuilding, QString::number(curBld.BldNo));
-    m_boardRows = CountBoardRooms();
-    FillStatusChart();
-    PaintRoomBoard();
+    recountAndRepaint();
 }
 
 void TfrmReceiption::cmdDispChartClick()
@@ -491,9 +510,7 @@ void TfrmReceiption::Timer1Timer()
     if (!isNeedRefreshRooms)
         return;
     isNeedRefreshRooms = false;
-    m_boardRows = CountBoardRooms();
-    FillStatusChart();
-    PaintRoomBoard();
+    recountAndRepaint();
 }
 
 void TfrmReceiption::Timer2Timer()

@@ -87,6 +87,11 @@ private:
     void Timer3Timer();
     void showDiagnostics();
     void startRefreshWhenNeeded();
+    // The scroll bar for the rows counted, shown only when they are more than
+    // the board holds; the position stays where it can.
+    void fitScrollBar();
+    // After the rooms changed: counters, chart, rooms panel, scroll bar, board.
+    void recountAndRepaint();
 
     ReceiptionTexts m_texts;
     BoardCounters m_counters;

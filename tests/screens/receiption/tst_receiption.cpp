@@ -8,6 +8,7 @@
 #include "support/testworld.h"
 
 #include <QBarSet>
+#include <QCheckBox>
 #include <QChart>
 #include <QChartView>
 #include <QLabel>
@@ -35,6 +36,7 @@ private slots:
     void checkOutMinute();
     void checkOutMinuteRepaintsTheBoard();
     void chartHasEightBarsAndTitleLines();
+    void automaticReloadShowsRoomsAddedElsewhere();
     void closingTheChartRefreshesAChangedBoard();
     void roomClickSelectsTheRoom();
     void rightsEnableTheOperations();
@@ -294,6 +296,24 @@ void TestReceiption::chartHasEightBarsAndTitleLines()
     QTest::mouseClick(screen.cmdDispChart, Qt::LeftButton);
     QVERIFY(!screen.Chart1->isVisible());
     QCOMPARE(curMenu, QStringLiteral("Receiption"));
+}
+
+void TestReceiption::automaticReloadShowsRoomsAddedElsewhere()
+{
+    addFloors({1});
+    TfrmReceiption &screen = open();
+    for (int floor = 2; floor <= 12; ++floor)
+        QVERIFY(AddRoomRow(SampleRoom(1, floor, 1, QString::number(floor * 100 + 1))));
+    QCOMPARE(screen.Timer3->interval(), 10000);
+    tick(screen.Timer3);
+    QCOMPARE(screen.boardRows(), 1);
+    screen.CheckBox2->setChecked(true);
+    tick(screen.Timer3);
+    QCOMPARE(screen.boardRows(), 12);
+    QCOMPARE(screen.StaBarPanels[1]->text(), QStringLiteral("Rooms:  12"));
+    QVERIFY(screen.ScrlBar1->isVisible());
+    QCOMPARE(screen.ScrlBar1->maximum(), 2);
+    QCOMPARE(shownFloors(screen).last(), QStringLiteral("10"));
 }
 
 void TestReceiption::closingTheChartRefreshesAChangedBoard()
