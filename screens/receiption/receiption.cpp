@@ -45,6 +45,8 @@ constexpr int kRoomButtonHeight = 56;
 constexpr int kFloorLabelWidth = 49;
 constexpr int kFloorLabelHeight = 41;
 constexpr int kBuildingListWidth = 361;
+// The room buttons start this far from the room panel's edge.
+constexpr int kPanelMargin = 8;
 const int kStatusPanelWidths[] = {300, 120, 190, 80, 100, 50};
 
 // The bar colours of the statuses, in the order of the counters.
@@ -113,6 +115,7 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
     , Timer2(new QTimer(this))
     , Timer3(new QTimer(this))
     , m_chart(new QChart)
+    , m_floorColumn(new QVBoxLayout)
 {
     resize(kClientWidth, kClientHeight);
     QFont bold = font();
@@ -136,14 +139,15 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
     top->addWidget(cmdDispChart);
     top->addWidget(cmdExit);
 
-    // The floor labels and the room buttons share the rows of one grid, so a
-    // label always sits beside its row; hidden ones keep their place.
+    // The floor labels stand in a column of their own beside the room panel,
+    // spaced to the rows of room buttons; hidden labels and buttons keep their
+    // place.
     auto *board = new QWidget;
     auto *boardGrid = new QGridLayout(board);
     boardGrid->setContentsMargins(0, 0, 0, 0);
     boardGrid->setHorizontalSpacing(4);
     auto *rooms = new QGridLayout(Panel1);
-    rooms->setContentsMargins(8, 8, 8, 8);
+    rooms->setContentsMargins(kPanelMargin, kPanelMargin, kPanelMargin, kPanelMargin);
     rooms->setSpacing(0);
     Panel1->setFrameShape(QFrame::StyledPanel);
     QFont floorFont = bold;
@@ -154,7 +158,8 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
         label->setLineWidth(2);
         label->setFont(floorFont);
         label->setAlignment(Qt::AlignCenter);
-        label->setMinimumSize(kFloorLabelWidth, kFloorLabelHeight);
+        label->setMinimumWidth(kFloorLabelWidth);
+        label->setFixedHeight(kFloorLabelHeight);
         SetLook(label, Look::Heading);
         QSizePolicy keep = label->sizePolicy();
         keep.setRetainSizeWhenHidden(true);
@@ -162,21 +167,16 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
         label->hide();
         floorLabels << label;
     }
-    // The room panel's margin and the spacing put each label level with its row.
-    auto *floorColumn = new QVBoxLayout;
-    floorColumn->setContentsMargins(0, 8 + (kRoomButtonHeight - kFloorLabelHeight) / 2, 0, 0);
-    floorColumn->setSpacing(kRoomButtonHeight - kFloorLabelHeight);
     for (QLabel *label : floorLabels)
-        floorColumn->addWidget(label);
-    floorColumn->addStretch(1);
+        m_floorColumn->addWidget(label);
+    m_floorColumn->addStretch(1);
     QFont roomFont = bold;
     for (int slot = 0; slot < kBoardRows * kBoardColumns; ++slot) {
         auto *button = new QToolButton(Panel1);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setIconSize(QSize(kStatusIconSize, kStatusIconSize));
         button->setFont(roomFont);
-        button->setMinimumSize(kRoomButtonWidth, kRoomButtonHeight);
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         QSizePolicy keep = button->sizePolicy();
         keep.setRetainSizeWhenHidden(true);
         button->setSizePolicy(keep);
@@ -185,7 +185,7 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
         connect(button, &QToolButton::clicked, this, [this, button] { BitBtn1Click(button); });
         roomButtons << button;
     }
-    boardGrid->addLayout(floorColumn, 0, 0);
+    boardGrid->addLayout(m_floorColumn, 0, 0);
     boardGrid->addWidget(Panel1, 0, 1);
     boardGrid->setColumnStretch(1, 1);
 
@@ -299,8 +299,14 @@ void TfrmReceiption::FormCreate()
     sample->setText(QStringLiteral("8888"));
     sample->setIcon(StatusIcon(RoomIcon()));
     const QSize roomSize = QSize(kRoomButtonWidth, kRoomButtonHeight).expandedTo(sample->sizeHint());
-    for (QToolButton *button : roomButtons)
-        button->setMinimumSize(roomSize);
+    for (QToolButton *button : roomButtons) {
+        button->setMinimumWidth(roomSize.width());
+        button->setFixedHeight(roomSize.height());
+    }
+    // Each floor label level with the middle of its row of room buttons.
+    const int gap = roomSize.height() - kFloorLabelHeight;
+    m_floorColumn->setSpacing(gap);
+    m_floorColumn->setContentsMargins(0, Panel1->frameWidth() + kPanelMargin + gap / 2, 0, 0);
 }
 
 void TfrmReceiption::showEvent(QShowEvent *event)
@@ -319,8 +325,10 @@ void TfrmReceiption::FormShow()
     StaBarPanels[4]->setText(encoderText());
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
+        // Never above or left of the screen: a window that large fonts made
+        // wider than the screen keeps its caption and left edge in view.
         const int top = area.height() > 768 ? (area.height() - (height() + 30)) / 2 : 0;
-        move((area.width() - width()) / 2, top);
+        move(std::max((area.width() - width()) / 2, 0), std::max(top, 0));
     }
     ApplyRights(this);
     cmdChange->setEnabled(cmdWalkIn->isEnabled());

@@ -18,6 +18,7 @@ class QScrollBar;
 class QStackedWidget;
 class QStatusBar;
 class QTimer;
+class QVBoxLayout;
 class QToolButton;
 
 // The front desk: the room board of one building, its status chart, and the
@@ -97,6 +98,7 @@ private:
     BoardCounters m_counters;
     int m_boardRows = 0;
     QChart *m_chart;
+    QVBoxLayout *m_floorColumn;
     bool m_shownOnce = false;
     // When the minute timer last looked at the clock.
     QDateTime m_lastMinuteTick;

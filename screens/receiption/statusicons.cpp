@@ -55,10 +55,10 @@ void drawBroom(QPainter &p)
 
 void drawWrench(QPainter &p)
 {
-    p.setPen(QPen(QColor(0x50, 0x50, 0x60), 5, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(0x78, 0x88, 0x9C), 5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(6, 22), QPointF(17, 11));
     p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor(0x50, 0x50, 0x60));
+    p.setBrush(QColor(0x78, 0x88, 0x9C));
     QPainterPath head;
     head.addEllipse(QRectF(14, 3, 11, 11));
     QPainterPath jaw;
