@@ -41,6 +41,7 @@ private slots:
     void roomClickSelectsTheRoom();
     void rightsEnableTheOperations();
     void buildingWithoutRoomsCloses();
+    void escapeReturnsToTheMenu();
     void f2ShowsTheWorkingState();
 
 private:
@@ -364,6 +365,16 @@ void TestReceiption::buildingWithoutRoomsCloses()
     TfrmReceiption &screen = open();
     QVERIFY(m_world->port.captions().contains(QStringLiteral("N9073")));
     QTRY_VERIFY(!screen.isVisible());
+    QCOMPARE(screen.result(), int(QDialog::Rejected));
+}
+
+void TestReceiption::escapeReturnsToTheMenu()
+{
+    addFloors({1});
+    TfrmReceiption &screen = open();
+    QCOMPARE(screen.cmdExit->text(), QStringLiteral("Return[&X]"));
+    QTest::keyClick(screen.roomButtons[0], Qt::Key_Escape);
+    QVERIFY(!screen.isVisible());
     QCOMPARE(screen.result(), int(QDialog::Rejected));
 }
 
