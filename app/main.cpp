@@ -4,6 +4,7 @@
 #include "screens/mainmenu/mainmenu.h"
 #include "screens/mainmenu/workscreens.h"
 #include "screens/maintenance/systemmaintenance.h"
+#include "screens/receiption/receiption.h"
 #include "screens/rooms/roomsdefination.h"
 #include "store/database.h"
 #include "ui/qtoperatorport.h"
@@ -20,6 +21,7 @@ namespace {
 // The work screens this program is built with; the menu opens only these.
 void registerWorkScreens()
 {
+    RegisterWorkScreen(WorkArea::Receiption, [](QWidget *parent) { return new TfrmReceiption(parent); });
     RegisterWorkScreen(WorkArea::RoomsDefination, [](QWidget *parent) { return new TfrmRoomsDefination(parent); });
     RegisterWorkScreen(WorkArea::SystemMaintenance,
                        [](QWidget *parent) { return new TfrmSystemMaintenance(parent); });

@@ -21,6 +21,7 @@ QString prevMenu;
 bool fDirectCardErase = false;
 bool isSearchCardNo = false;
 QString curBldNoName;
+bool isNeedRefreshRooms = false;
 bool isSearchLockNo = false;
 int ptrAryRoom = 0;
 int ptrCurBldOfAryRoom = 0;
@@ -85,6 +86,7 @@ void ResetState()
     fDirectCardErase = false;
     isSearchCardNo = false;
     curBldNoName.clear();
+    isNeedRefreshRooms = false;
     isSearchLockNo = false;
     ptrAryRoom = 0;
     ptrCurBldOfAryRoom = 0;

@@ -51,6 +51,9 @@ extern bool isSearchCardNo;
 // (empty when there is no building).
 extern TBuildingInfo curBld;
 extern QString curBldNoName;
+// An operation changed a room: the front desk recounts and repaints its board
+// when the panel of the operation closes.
+extern bool isNeedRefreshRooms;
 // The buildings and rooms screen serves as the room picker of other screens.
 extern bool isSearchLockNo;
 // The stay before a room change.

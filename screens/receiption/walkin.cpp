@@ -173,6 +173,8 @@ bool recordStay(const IssueRequest &request, const DeskTexts &texts, const QDate
     curRoom = room;
     if (validRoomIndex(ptrAryRoom))
         aryRoom[ptrAryRoom] = room;
+    // The board shows the room's new state once the panel closes.
+    isNeedRefreshRooms = true;
     return true;
 }
 

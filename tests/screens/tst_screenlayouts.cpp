@@ -4,6 +4,7 @@
 #include "screens/logon/logon.h"
 #include "screens/mainmenu/mainmenu.h"
 #include "screens/maintenance/systemmaintenance.h"
+#include "screens/receiption/receiption.h"
 #include "screens/rooms/roomsdefination.h"
 #include "store/rooms.h"
 #include "support/readability.h"
@@ -76,6 +77,7 @@ const QList<ScreenCase> &screenCases()
         {"buildings and rooms", {854, 626}, [] { return roomsScreen(false); }},
         {"room picker", {854, 626}, [] { return roomsScreen(true); }},
         {"system maintenance", {700, 520}, [] { return maintenanceWithExtraOptions(); }},
+        {"front desk", {1051, 710}, [] { return shown(new TfrmReceiption); }},
     };
     return cases;
 }

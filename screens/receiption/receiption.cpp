@@ -1,0 +1,576 @@
+#include "screens/receiption/receiption.h"
+
+#include "core/clock.h"
+#include "core/operatorport.h"
+#include "core/settings.h"
+#include "core/state.h"
+#include "screens/receiption/statusicons.h"
+#include "store/rooms.h"
+#include "ui/buttonrights.h"
+#include "ui/enterkey.h"
+#include "ui/fonts.h"
+#include "ui/looks.h"
+
+#include <QAbstractButton>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStackedBarSeries>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kClientWidth = 1051;
+constexpr int kClientHeight = 710;
+constexpr int kRoomButtonWidth = 89;
+constexpr int kRoomButtonHeight = 56;
+constexpr int kFloorLabelWidth = 49;
+constexpr int kFloorLabelHeight = 41;
+constexpr int kBuildingListWidth = 361;
+// The room buttons start this far from the room panel's edge.
+constexpr int kPanelMargin = 8;
+const int kStatusPanelWidths[] = {300, 120, 190, 80, 100, 50};
+
+// The bar colours of the statuses, in the order of the counters.
+const QColor kStatusColours[] = {
+    QColor(0x00, 0xFF, 0x00), QColor(0x80, 0x80, 0x80), QColor(0xFF, 0xFF, 0xFF), QColor(0xFF, 0x00, 0x00),
+    QColor(0xFF, 0xFF, 0x00), QColor(0x00, 0x00, 0x00), QColor(0x00, 0x00, 0xFF), QColor(0x80, 0x00, 0x80),
+};
+
+QString encoderText()
+{
+    switch (EncoderMode) {
+    case 0: return QStringLiteral("dUSB");
+    // An ASCII colon: the full-width one is missing from common fonts.
+    case 1: return QStringLiteral("Kestul: ") + EncoderModel;
+    default: return QStringLiteral("No Reader");
+    }
+}
+
+QString boolText(bool value)
+{
+    return value ? QStringLiteral("-1") : QStringLiteral("0");
+}
+
+QString dateTimeText(const QDateTime &moment)
+{
+    return moment.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+}
+
+QToolButton *operationButton(QWidget *parent, QStyle::StandardPixmap picture)
+{
+    auto *button = new QToolButton(parent);
+    button->setIcon(parent->style()->standardIcon(picture));
+    button->setIconSize(QSize(32, 32));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    return button;
+}
+
+} // namespace
+
+TfrmReceiption::TfrmReceiption(QWidget *parent)
+    : QDialog(parent)
+    , lblBldNo(new QLabel(this))
+    , cmbBuildingName(new QComboBox(this))
+    , BitBtn2(new QToolButton(this))
+    , CheckBox2(new QCheckBox(this))
+    , cmdModiRoomStatus(new QPushButton(this))
+    , cmdDispChart(new QPushButton(this))
+    , cmdExit(new QPushButton(this))
+    , boardArea(new QStackedWidget(this))
+    , Panel1(new QFrame)
+    , ScrlBar1(new QScrollBar(Qt::Vertical, this))
+    , Button1(new QPushButton(QStringLiteral("-"), this))
+    , Button2(new QPushButton(QStringLiteral("+"), this))
+    , Chart1(new QChartView)
+    , cmdWalkIn(operationButton(this, QStyle::SP_DialogYesButton))
+    , cmdTeamIn(operationButton(this, QStyle::SP_DirHomeIcon))
+    , cmdReservation(operationButton(this, QStyle::SP_FileDialogDetailedView))
+    , cmdChange(operationButton(this, QStyle::SP_BrowserReload))
+    , cmdPostponed(operationButton(this, QStyle::SP_ArrowForward))
+    , cmdCheckOutByCard(operationButton(this, QStyle::SP_DialogNoButton))
+    , cmdCardInfo(operationButton(this, QStyle::SP_MessageBoxInformation))
+    , cmdCardErase(operationButton(this, QStyle::SP_TrashIcon))
+    , StaBar1(new QStatusBar(this))
+    , Timer1(new QTimer(this))
+    , Timer2(new QTimer(this))
+    , Timer3(new QTimer(this))
+    , m_chart(new QChart)
+    , m_floorColumn(new QVBoxLayout)
+{
+    resize(kClientWidth, kClientHeight);
+    QFont bold = font();
+    bold.setBold(true);
+    lblBldNo->setFont(bold);
+    SetLook(lblBldNo, Look::Heading);
+    cmbBuildingName->setEditable(false);
+    cmbBuildingName->setMinimumWidth(kBuildingListWidth);
+    cmdExit->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    BitBtn2->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(lblBldNo);
+    top->addWidget(cmbBuildingName);
+    // Reloading the rooms from the database, by hand or every 10 seconds,
+    // shows what another desk changed.
+    top->addWidget(BitBtn2);
+    top->addWidget(CheckBox2);
+    top->addStretch(1);
+    top->addWidget(cmdModiRoomStatus);
+    top->addWidget(cmdDispChart);
+    top->addWidget(cmdExit);
+
+    // The floor labels stand in a column of their own beside the room panel,
+    // spaced to the rows of room buttons; hidden labels and buttons keep their
+    // place.
+    auto *board = new QWidget;
+    auto *boardGrid = new QGridLayout(board);
+    boardGrid->setContentsMargins(0, 0, 0, 0);
+    boardGrid->setHorizontalSpacing(4);
+    auto *rooms = new QGridLayout(Panel1);
+    rooms->setContentsMargins(kPanelMargin, kPanelMargin, kPanelMargin, kPanelMargin);
+    rooms->setSpacing(0);
+    Panel1->setFrameShape(QFrame::StyledPanel);
+    QFont floorFont = bold;
+    floorFont.setUnderline(true);
+    for (int row = 0; row < kBoardRows; ++row) {
+        auto *label = new QLabel(board);
+        label->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        label->setLineWidth(2);
+        label->setFont(floorFont);
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(kFloorLabelWidth);
+        label->setFixedHeight(kFloorLabelHeight);
+        SetLook(label, Look::Heading);
+        QSizePolicy keep = label->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        label->setSizePolicy(keep);
+        label->hide();
+        floorLabels << label;
+    }
+    for (QLabel *label : floorLabels)
+        m_floorColumn->addWidget(label);
+    m_floorColumn->addStretch(1);
+    QFont roomFont = bold;
+    for (int slot = 0; slot < kBoardRows * kBoardColumns; ++slot) {
+        auto *button = new QToolButton(Panel1);
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setIconSize(QSize(kStatusIconSize, kStatusIconSize));
+        button->setFont(roomFont);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        QSizePolicy keep = button->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        button->setSizePolicy(keep);
+        button->hide();
+        rooms->addWidget(button, slot / kBoardColumns, slot % kBoardColumns);
+        connect(button, &QToolButton::clicked, this, [this, button] { BitBtn1Click(button); });
+        roomButtons << button;
+    }
+    boardGrid->addLayout(m_floorColumn, 0, 0);
+    boardGrid->addWidget(Panel1, 0, 1);
+    boardGrid->setColumnStretch(1, 1);
+
+    m_chart->legend()->hide();
+    QFont title = m_chart->titleFont();
+    title.setBold(true);
+    title.setPointSizeF(title.pointSizeF() * 1.5);
+    m_chart->setTitleFont(title);
+    m_chart->setAnimationOptions(QChart::NoAnimation);
+    Chart1->setChart(m_chart);
+    Chart1->setRenderHint(QPainter::Antialiasing);
+    boardArea->addWidget(board);
+    boardArea->addWidget(Chart1);
+
+    // The scroll bar takes the upper half beside the board, "-" and "+" lie
+    // low down under it.
+    auto *scroll = new QVBoxLayout;
+    scroll->addWidget(ScrlBar1, 1);
+    scroll->addStretch(1);
+    scroll->addWidget(Button1);
+    scroll->addWidget(Button2);
+    scroll->addSpacing(40);
+    QSizePolicy keepScroll = ScrlBar1->sizePolicy();
+    keepScroll.setRetainSizeWhenHidden(true);
+    ScrlBar1->setSizePolicy(keepScroll);
+
+    auto *middle = new QHBoxLayout;
+    middle->addWidget(boardArea, 1);
+    middle->addLayout(scroll);
+
+    auto *operations = new QHBoxLayout;
+    for (QToolButton *button : {cmdWalkIn, cmdTeamIn, cmdReservation, cmdChange, cmdPostponed, cmdCheckOutByCard,
+                                cmdCardInfo, cmdCardErase})
+        operations->addWidget(button);
+
+    for (int width : kStatusPanelWidths) {
+        auto *panel = new QLabel(StaBar1);
+        panel->setMinimumWidth(width);
+        StaBar1->addWidget(panel);
+        StaBarPanels << panel;
+    }
+    StaBar1->setSizeGripEnabled(false);
+
+    auto *screen = new QVBoxLayout(this);
+    screen->setContentsMargins(8, 4, 8, 0);
+    screen->setSpacing(4);
+    screen->addLayout(top);
+    screen->addLayout(middle, 1);
+    screen->addLayout(operations);
+    screen->addWidget(StaBar1);
+    KeepEnterOffButtons(this);
+
+    SetTag(cmdModiRoomStatus, 11);
+    SetTag(cmdWalkIn, 12);
+    SetTag(cmdTeamIn, 13);
+    SetTag(cmdCheckOutByCard, 14);
+    SetTag(cmdCardErase, 15);
+
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(100);
+    Timer2->setInterval(60000);
+    Timer3->setInterval(10000);
+    connect(Timer1, &QTimer::timeout, this, &TfrmReceiption::Timer1Timer);
+    connect(Timer2, &QTimer::timeout, this, &TfrmReceiption::Timer2Timer);
+    connect(Timer3, &QTimer::timeout, this, &TfrmReceiption::Timer3Timer);
+    connect(cmbBuildingName, &QComboBox::activated, this, &TfrmReceiption::cmbBuildingNameCloseUp);
+    connect(ScrlBar1, &QScrollBar::valueChanged, this, &TfrmReceiption::PaintRoomBoard);
+    connect(Button1, &QPushButton::clicked, this, &TfrmReceiption::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TfrmReceiption::Button2Click);
+    connect(cmdDispChart, &QPushButton::clicked, this, &TfrmReceiption::cmdDispChartClick);
+    connect(BitBtn2, &QToolButton::clicked, this, &TfrmReceiption::BitBtn2Click);
+    connect(cmdExit, &QPushButton::clicked, this, &QDialog::reject);
+
+    FormCreate();
+}
+
+void TfrmReceiption::FormCreate()
+{
+    m_texts = ReadReceiptionTexts();
+    const ReceiptionTexts &t = m_texts;
+    setWindowTitle(t.Title);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowCloseButtonHint);
+    const struct {
+        QAbstractButton *button;
+        const QString &caption;
+        const QString &hint;
+    } captions[] = {
+        {cmdModiRoomStatus, t.ModiRoomStatus, t.ModiRoomStatus_Hint},
+        {cmdDispChart, t.DispChart, t.DispChart_Hint},
+        {cmdWalkIn, t.WalkIn, t.WalkIn_Hint},
+        {cmdTeamIn, t.TeamIn, t.TeamIn_Hint},
+        {cmdReservation, t.Reservation, t.Reservation_Hint},
+        {cmdChange, t.Change, t.Change_Hint},
+        {cmdPostponed, t.Postponed, t.Postponed_Hint},
+        {cmdCheckOutByCard, t.CheckOutByCard, t.CheckOutByCard_Hint},
+        {cmdCardInfo, t.CardInfo, t.CardInfo_Hint},
+        {cmdCardErase, t.CardErase, t.CardErase_Hint},
+    };
+    for (const auto &caption : captions) {
+        caption.button->setText(caption.caption);
+        caption.button->setToolTip(caption.hint);
+    }
+    cmdExit->setText(t.Exit + QStringLiteral("[&X]"));
+    cmdExit->setToolTip(t.Exit_Hint);
+    CheckBox2->setText(QStringLiteral("Auto refresh / 10 s"));
+    BitBtn2->setToolTip(QStringLiteral("Refresh room icons"));
+    ApplyFontSettings(this);
+    // A room button keeps its design size unless the configured font needs more.
+    QToolButton *sample = roomButtons.first();
+    sample->setText(QStringLiteral("8888"));
+    sample->setIcon(StatusIcon(RoomIcon()));
+    const QSize roomSize = QSize(kRoomButtonWidth, kRoomButtonHeight).expandedTo(sample->sizeHint());
+    for (QToolButton *button : roomButtons) {
+        button->setMinimumWidth(roomSize.width());
+        button->setFixedHeight(roomSize.height());
+    }
+    // Each floor label level with the middle of its row of room buttons.
+    const int gap = roomSize.height() - kFloorLabelHeight;
+    m_floorColumn->setSpacing(gap);
+    m_floorColumn->setContentsMargins(0, Panel1->frameWidth() + kPanelMargin + gap / 2, 0, 0);
+}
+
+void TfrmReceiption::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        FormShow();
+    }
+}
+
+void TfrmReceiption::FormShow()
+{
+    curMenu = QStringLiteral("Receiption");
+    StaBarPanels[2]->setText(curMenu);
+    StaBarPanels[4]->setText(encoderText());
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        // Never above or left of the screen: a window that large fonts made
+        // wider than the screen keeps its caption and left edge in view.
+        const int top = area.height() > 768 ? (area.height() - (height() + 30)) / 2 : 0;
+        move(std::max((area.width() - width()) / 2, 0), std::max(top, 0));
+    }
+    ApplyRights(this);
+    cmdChange->setEnabled(cmdWalkIn->isEnabled());
+    cmdPostponed->setEnabled(cmdWalkIn->isEnabled());
+    m_lastMinuteTick = Clock().now();
+    Timer2->start();
+    Timer3->start();
+    QStringList names;
+    LoadBuildings(names);
+    cmbBuildingName->clear();
+    cmbBuildingName->addItems(names);
+    cmbBuildingName->setCurrentIndex(0);
+    cmbBuildingNameCloseUp();
+}
+
+void TfrmReceiption::cmbBuildingNameCloseUp()
+{
+    const int selected = cmbBuildingName->currentIndex();
+    curBld.BldNo = selected >= 0 && selected < aryBldNo.size() ? aryBldNo[selected] : 0;
+    curBld.BldName = cmbBuildingName->currentText();
+    curBldNoName = QStringLiteral("%1,%2").arg(curBld.BldNo).arg(curBld.BldName);
+    ptrCurBldOfAryRoom = GetPointerOfAryRoom(ByBuilding, QString::number(curBld.BldNo));
+    lblBldNo->setText(QString::number(curBld.BldNo));
+    m_boardRows = CountBoardRooms();
+    if (m_boardRows == 0) {
+        ShowWarning(QStringLiteral("N9073"), m_texts.msgDefineRooms);
+        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+        return;
+    }
+    FillStatusChart();
+    StaBarPanels[1]->setText(QStringLiteral("Rooms:  %1").arg(m_counters.total));
+    {
+        const QSignalBlocker quiet(ScrlBar1);
+        ScrlBar1->setValue(0);
+        fitScrollBar();
+    }
+    PaintRoomBoard();
+}
+
+void TfrmReceiption::fitScrollBar()
+{
+    ScrlBar1->setMinimum(0);
+    ScrlBar1->setSingleStep(1);
+    ScrlBar1->setPageStep(kBoardRows);
+    ScrlBar1->setMaximum(std::max(m_boardRows - kBoardRows, 0));
+    ScrlBar1->setVisible(m_boardRows > kBoardRows);
+}
+
+void TfrmReceiption::recountAndRepaint()
+{
+    m_boardRows = CountBoardRooms();
+    FillStatusChart();
+    StaBarPanels[1]->setText(QStringLiteral("Rooms:  %1").arg(m_counters.total));
+    {
+        const QSignalBlocker quiet(ScrlBar1);
+        fitScrollBar();
+    }
+    PaintRoomBoard();
+}
+
+int TfrmReceiption::CountBoardRooms()
+{
+    return ::CountBoardRooms(&m_counters);
+}
+
+void TfrmReceiption::FillStatusChart()
+{
+    m_chart->removeAllSeries();
+    for (QAbstractAxis *axis : m_chart->axes())
+        m_chart->removeAxis(axis);
+    m_chart->setTitle(ChartTitleLines(curBld.BldName).join(QStringLiteral("<br>")));
+    // One stacked set per status, each with its value in its own column only,
+    // so that every bar has its own colour.
+    auto *series = new QStackedBarSeries;
+    QStringList names;
+    int highest = 0;
+    for (int i = 0; i < int(std::size(kRoomStatuses)); ++i) {
+        names << RoomStatusText(kRoomStatuses[i]);
+        auto *bar = new QBarSet(names.last());
+        for (int column = 0; column < int(std::size(kRoomStatuses)); ++column)
+            *bar << (column == i ? m_counters.byStatus[i] : 0);
+        bar->setColor(kStatusColours[i]);
+        bar->setBorderColor(Qt::black);
+        bar->setLabelColor(Qt::black);
+        series->append(bar);
+        highest = std::max(highest, m_counters.byStatus[i]);
+    }
+    series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsInsideEnd);
+    series->setLabelsFormat(QStringLiteral("@value"));
+    m_chart->addSeries(series);
+    auto *categories = new QBarCategoryAxis;
+    categories->append(names);
+    auto *values = new QValueAxis;
+    values->setRange(0, std::max(highest, 1));
+    values->setLabelFormat(QStringLiteral("%d"));
+    m_chart->addAxis(categories, Qt::AlignBottom);
+    m_chart->addAxis(values, Qt::AlignLeft);
+    series->attachAxis(categories);
+    series->attachAxis(values);
+}
+
+QStringList TfrmReceiption::chartTitleLines() const
+{
+    return m_chart->title().split(QStringLiteral("<br>"));
+}
+
+void TfrmReceiption::PaintRoomBoard()
+{
+    const BoardPage page = LayOutBoardPage(ScrlBar1->value());
+    StaBarPanels[0]->setText(
+        QStringLiteral("Rows: %1, Pos: %2, Mov: %3").arg(m_boardRows).arg(ScrlBar1->value()).arg(page.passedOver));
+    const QDateTime now = Clock().now();
+    for (int row = 0; row < kBoardRows; ++row) {
+        const BoardRow &boardRow = page.rows[row];
+        floorLabels[row]->setText(QString::number(boardRow.flrNo));
+        floorLabels[row]->setVisible(boardRow.showFloor);
+        for (int column = 0; column < kBoardColumns; ++column) {
+            QToolButton *button = roomButtons[row * kBoardColumns + column];
+            const int index = boardRow.rooms[column];
+            if (index < 0) {
+                button->hide();
+                continue;
+            }
+            varRoom = aryRoom[index];
+            button->setText(varRoom.RoomNo);
+            button->setToolTip(RoomHint(varRoom, curBld.BldName, m_texts.hintLabels));
+            button->setIcon(StatusIcon(RoomIconOf(varRoom, now)));
+            button->show();
+        }
+    }
+}
+
+void TfrmReceiption::BitBtn1Click(QToolButton *button)
+{
+    curRoom.LockNo = LockNoOfHint(button->toolTip());
+    StaBarPanels[0]->setText(QStringLiteral("LockNo.: ") + curRoom.LockNo);
+    const int index = GetPointerOfAryRoom(ByLockNo, curRoom.LockNo);
+    if (index < 0)
+        return;
+    ptrAryRoom = index;
+    curRoom = aryRoom[index];
+    StaBarPanels[3]->setText(QStringLiteral("Dai: %1").arg(curRoom.Dai));
+}
+
+void TfrmReceiption::BitBtn2Click()
+{
+    if (!LoadAryRoom())
+        return;
+    // Another desk may have added or removed rooms: the building's first room
+    // can have moved in the new registry.
+    ptrCurBldOfAryRoom = GetPointerOfAryRoom(ByBuilding, QString::number(curBld.BldNo));
+    recountAndRepaint();
+}
+
+void TfrmReceiption::cmdDispChartClick()
+{
+    const bool show = boardArea->currentWidget() != Chart1;
+    boardArea->setCurrentWidget(show ? static_cast<QWidget *>(Chart1) : boardArea->widget(0));
+    curMenu = show ? QStringLiteral("DispChart") : QStringLiteral("Receiption");
+    StaBarPanels[2]->setText(cmdDispChart->text());
+    if (!show)
+        startRefreshWhenNeeded();
+}
+
+void TfrmReceiption::startRefreshWhenNeeded()
+{
+    if (isNeedRefreshRooms)
+        Timer1->start();
+}
+
+void TfrmReceiption::Button1Click()
+{
+    if (ScrlBar1->value() > 0)
+        ScrlBar1->setValue(ScrlBar1->value() - 1);
+}
+
+void TfrmReceiption::Button2Click()
+{
+    if (ScrlBar1->value() < ScrlBar1->maximum())
+        ScrlBar1->setValue(ScrlBar1->value() + 1);
+}
+
+void TfrmReceiption::Timer1Timer()
+{
+    Timer1->stop();
+    if (!isNeedRefreshRooms)
+        return;
+    isNeedRefreshRooms = false;
+    recountAndRepaint();
+}
+
+void TfrmReceiption::Timer2Timer()
+{
+    const QDateTime now = Clock().now();
+    const bool due = CheckOutRepaintDue(settings.CheckOutTime, m_lastMinuteTick, now);
+    m_lastMinuteTick = now;
+    if (due)
+        PaintRoomBoard();
+}
+
+void TfrmReceiption::Timer3Timer()
+{
+    if (CheckBox2->isChecked())
+        BitBtn2Click();
+}
+
+void TfrmReceiption::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F2) {
+        showDiagnostics();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TfrmReceiption::showDiagnostics()
+{
+    const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize();
+    const bool hasRoom = ptrAryRoom >= 0 && ptrAryRoom < aryRoom.size();
+    const TRoomInfo served = hasRoom ? aryRoom[ptrAryRoom] : TRoomInfo();
+    const QStringList lines = {
+        QStringLiteral("curMenu = ") + curMenu,
+        QStringLiteral("curBld.BldNo = %1").arg(curBld.BldNo),
+        QStringLiteral("curBldNoName = %1").arg(curBldNoName),
+        QStringLiteral("curRoom.BldRoomNo = %1").arg(curRoom.BldRoomNo),
+        QStringLiteral("curRoom.LockNo = %1").arg(curRoom.LockNo),
+        QStringLiteral("curRoom.MaxCards = %1").arg(curRoom.MaxCards),
+        QStringLiteral("ptrCurBldOfAryRoom = %1").arg(ptrCurBldOfAryRoom),
+        QStringLiteral("ptrAryRoom = %1").arg(ptrAryRoom),
+        QStringLiteral("ptrAryGuest = %1").arg(ptrAryGuest),
+        QStringLiteral("lenAryGuest = %1").arg(lenAryGuest),
+        QStringLiteral("curGuest.BldRoomNo = %1").arg(curGuest.BldRoomNo),
+        QStringLiteral("curGuest.Name = %1").arg(curGuest.Name),
+        QStringLiteral("curGuest.CardID = %1").arg(curGuest.CardID),
+        QStringLiteral("Screen: %1 x %2").arg(screen.width()).arg(screen.height()),
+        QStringLiteral("strQX = %1").arg(strQX),
+        QStringLiteral("fDirectCardErase = %1").arg(boolText(fDirectCardErase)),
+        QStringLiteral("isNeedRefreshRooms = %1").arg(boolText(isNeedRefreshRooms)),
+        QStringLiteral("ReservCkIn = %1").arg(dateTimeText(served.ReservCkIn)),
+        QStringLiteral("FirstCkOut = %1").arg(dateTimeText(served.FirstCkOut)),
+        QStringLiteral("dlsCoID = $") + QString::number(settings.dlsCoID, 16).toUpper().rightJustified(6, u'0'),
+    };
+    ShowInfo(QStringLiteral("Var on Receiption"), lines.join(u'\n'));
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "screens/receiption/receiptiontexts.h"
+#include "screens/receiption/roomboard.h"
+
+#include <QDateTime>
+#include <QDialog>
+#include <QList>
+
+class QChart;
+class QChartView;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QStackedWidget;
+class QStatusBar;
+class QTimer;
+class QVBoxLayout;
+class QToolButton;
+
+// The front desk: the room board of one building, its status chart, and the
+// buttons of the guest operations. The 100 room buttons and the 10 floor
+// labels are made once and shown, hidden and re-captioned for every building
+// and scroll position.
+class TfrmReceiption : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmReceiption(QWidget *parent = nullptr);
+
+    QLabel *lblBldNo;
+    QComboBox *cmbBuildingName;
+    QToolButton *BitBtn2;
+    QCheckBox *CheckBox2;
+    QPushButton *cmdModiRoomStatus;
+    QPushButton *cmdDispChart;
+    QPushButton *cmdExit;
+    QStackedWidget *boardArea;
+    QFrame *Panel1;
+    QList<QLabel *> floorLabels;
+    QList<QToolButton *> roomButtons;
+    QScrollBar *ScrlBar1;
+    QPushButton *Button1;
+    QPushButton *Button2;
+    QChartView *Chart1;
+    QToolButton *cmdWalkIn;
+    QToolButton *cmdTeamIn;
+    QToolButton *cmdReservation;
+    QToolButton *cmdChange;
+    QToolButton *cmdPostponed;
+    QToolButton *cmdCheckOutByCard;
+    QToolButton *cmdCardInfo;
+    QToolButton *cmdCardErase;
+    QStatusBar *StaBar1;
+    QList<QLabel *> StaBarPanels;
+    QTimer *Timer1;
+    QTimer *Timer2;
+    QTimer *Timer3;
+
+    // The board of the building selected in cmbBuildingName.
+    void cmbBuildingNameCloseUp();
+    // Recounts the current building: the counters, the rooms panel, the chart.
+    int CountBoardRooms();
+    void FillStatusChart();
+    void PaintRoomBoard();
+
+    const BoardCounters &counters() const { return m_counters; }
+    int boardRows() const { return m_boardRows; }
+    // The chart's title as shown, one line per word.
+    QStringList chartTitleLines() const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void BitBtn1Click(QToolButton *button);
+    void BitBtn2Click();
+    void cmdDispChartClick();
+    void Button1Click();
+    void Button2Click();
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void showDiagnostics();
+    void startRefreshWhenNeeded();
+    // The scroll bar for the rows counted, shown only when they are more than
+    // the board holds; the position stays where it can.
+    void fitScrollBar();
+    // After the rooms changed: counters, chart, rooms panel, scroll bar, board.
+    void recountAndRepaint();
+
+    ReceiptionTexts m_texts;
+    BoardCounters m_counters;
+    int m_boardRows = 0;
+    QChart *m_chart;
+    QVBoxLayout *m_floorColumn;
+    bool m_shownOnce = false;
+    // When the minute timer last looked at the clock.
+    QDateTime m_lastMinuteTick;
+};
