@@ -4,6 +4,7 @@
 #include "core/operatorport.h"
 #include "core/settings.h"
 #include "core/state.h"
+#include "screens/receiption/guestpanel.h"
 #include "screens/receiption/statusicons.h"
 #include "store/rooms.h"
 #include "ui/buttonrights.h"
@@ -102,6 +103,7 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
     , Button1(new QPushButton(QStringLiteral("-"), this))
     , Button2(new QPushButton(QStringLiteral("+"), this))
     , Chart1(new QChartView)
+    , Panel4(new GuestPanel)
     , cmdWalkIn(operationButton(this, QStyle::SP_DialogYesButton))
     , cmdTeamIn(operationButton(this, QStyle::SP_DirHomeIcon))
     , cmdReservation(operationButton(this, QStyle::SP_FileDialogDetailedView))
@@ -199,6 +201,7 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
     Chart1->setRenderHint(QPainter::Antialiasing);
     boardArea->addWidget(board);
     boardArea->addWidget(Chart1);
+    boardArea->addWidget(Panel4);
 
     // The scroll bar takes the upper half beside the board, "-" and "+" lie
     // low down under it.
@@ -258,6 +261,11 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
     connect(cmdDispChart, &QPushButton::clicked, this, &TfrmReceiption::cmdDispChartClick);
     connect(BitBtn2, &QToolButton::clicked, this, &TfrmReceiption::BitBtn2Click);
     connect(cmdExit, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdWalkIn, &QToolButton::clicked, this, &TfrmReceiption::cmdWalkInClick);
+    connect(Panel4, &GuestPanel::status, this, [this](int panel, const QString &text) {
+        StaBarPanels[panel]->setText(text);
+    });
+    connect(Panel4, &GuestPanel::closed, this, &TfrmReceiption::GuestPanelClosed);
 
     FormCreate();
 }
@@ -466,12 +474,28 @@ void TfrmReceiption::BitBtn1Click(QToolButton *button)
 {
     curRoom.LockNo = LockNoOfHint(button->toolTip());
     StaBarPanels[0]->setText(QStringLiteral("LockNo.: ") + curRoom.LockNo);
-    const int index = GetPointerOfAryRoom(ByLockNo, curRoom.LockNo);
-    if (index < 0)
+    // A room opens in the walk-in panel, for an operator allowed to check in.
+    if (cmdWalkIn->isEnabled())
+        cmdWalkInClick();
+}
+
+void TfrmReceiption::cmdWalkInClick()
+{
+    if (curMenu == QLatin1String("WalkIn")) {
+        Panel4->cmdCloseGuestClick();
         return;
-    ptrAryRoom = index;
-    curRoom = aryRoom[index];
-    StaBarPanels[3]->setText(QStringLiteral("Dai: %1").arg(curRoom.Dai));
+    }
+    curMenu = QStringLiteral("WalkIn");
+    boardArea->setCurrentWidget(Panel4);
+    StaBarPanels[2]->setText(curMenu);
+    Panel4->OpenWalkIn(cmdWalkIn->text());
+}
+
+void TfrmReceiption::GuestPanelClosed()
+{
+    StaBarPanels[2]->setText(curMenu);
+    boardArea->setCurrentIndex(0);
+    startRefreshWhenNeeded();
 }
 
 void TfrmReceiption::BitBtn2Click()
@@ -541,6 +565,22 @@ void TfrmReceiption::keyPressEvent(QKeyEvent *event)
     if (event->key() == Qt::Key_F2) {
         showDiagnostics();
         return;
+    }
+    if (boardArea->currentWidget() == Panel4) {
+        switch (event->key()) {
+        case Qt::Key_F3:
+            if (curMenu == QLatin1String("WalkIn"))
+                Panel4->focusRoomNo();
+            return;
+        case Qt::Key_F4:
+            Panel4->toggleRoomMemo();
+            return;
+        case Qt::Key_F5:
+            Panel4->cmdIssueCardClick();
+            return;
+        default:
+            break;
+        }
     }
     QDialog::keyPressEvent(event);
 }

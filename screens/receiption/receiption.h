@@ -12,6 +12,7 @@ class QChartView;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class GuestPanel;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -45,6 +46,7 @@ public:
     QPushButton *Button1;
     QPushButton *Button2;
     QChartView *Chart1;
+    GuestPanel *Panel4;
     QToolButton *cmdWalkIn;
     QToolButton *cmdTeamIn;
     QToolButton *cmdReservation;
@@ -80,6 +82,8 @@ private:
     void FormShow();
     void BitBtn1Click(QToolButton *button);
     void BitBtn2Click();
+    void cmdWalkInClick();
+    void GuestPanelClosed();
     void cmdDispChartClick();
     void Button1Click();
     void Button2Click();

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QToolButton>
 
 #include <functional>
 
@@ -78,6 +79,7 @@ const QList<ScreenCase> &screenCases()
         {"room picker", {854, 626}, [] { return roomsScreen(true); }},
         {"system maintenance", {700, 520}, [] { return maintenanceWithExtraOptions(); }},
         {"front desk", {1051, 710}, [] { return shown(new TfrmReceiption); }},
+        {"front desk, walk-in panel", {1051, 710}, [] { auto *desk = new TfrmReceiption; shown(desk); desk->cmdWalkIn->click(); return static_cast<QWidget *>(desk); }},
     };
     return cases;
 }

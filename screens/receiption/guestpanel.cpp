@@ -1,0 +1,503 @@
+#include "screens/receiption/guestpanel.h"
+
+#include "core/clock.h"
+#include "core/state.h"
+#include "screens/receiption/stayrules.h"
+#include "screens/receiption/walkin.h"
+#include "store/guests.h"
+#include "store/rooms.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor kSkyBlue(0xA6, 0xCA, 0xF0);
+const QDate kFirstDate(2009, 1, 1);
+const QDate kLastDate(2048, 12, 31);
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+// Red text, readable on the light panels, or the colour the skin gives.
+void markRed(QWidget *widget, bool red)
+{
+    if (red)
+        setTextColour(widget, QColor(0xB0, 0x00, 0x00));
+    else
+        widget->setPalette(QPalette());
+}
+
+void setBaseColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+}
+
+// Amounts are typed as digits and a point only.
+void acceptAmountsOnly(QLineEdit *edit)
+{
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), edit));
+}
+
+bool validRoomIndex(int index)
+{
+    return index >= 0 && index < aryRoom.size();
+}
+
+} // namespace
+
+GuestPanel::GuestPanel(QWidget *parent)
+    : QFrame(parent)
+    , pnlBuildingName(new QLabel(this))
+    , lblRoomNo(new QLabel(this))
+    , edtRoomNo(new QLineEdit(this))
+    , lblMenu(new QLabel(this))
+    , lblRoomType(new QLabel(this))
+    , lblRoomStatus(new QLabel(this))
+    , chkCover(new QCheckBox(this))
+    , chkHourRate(new QCheckBox(this))
+    , lblDays(new QLabel(this))
+    , sedtDays(new QSpinBox(this))
+    , cmdDetail(new QPushButton(this))
+    , lblExpiredDate(new QLabel(this))
+    , DateTimePicker1(new QDateEdit(this))
+    , DateTimePicker2(new QTimeEdit(this))
+    , chkVIP(new QCheckBox(this))
+    , lblCardCount1(new QLabel(this))
+    , lblCardCount2(new QLabel(this))
+    , cmdIssueCard(new QPushButton(this))
+    , cmdCloseGuest(new QPushButton(this))
+    , GroupBox2(new QGroupBox(this))
+    , cmbName(new QComboBox(this))
+    , cmbSex(new QComboBox(this))
+    , cmbCType(new QComboBox(this))
+    , edtCNo(new QLineEdit(this))
+    , edtPrice(new QLineEdit(this))
+    , edtDeposit(new QLineEdit(this))
+    , edtMemo(new QLineEdit(this))
+    , edtCheckIn(new QLineEdit(this))
+    , edtCheckOut(new QLineEdit(this))
+    , memRoom(new QPlainTextEdit(this))
+    , m_texts(ReadGuestPanelTexts())
+    , m_deskTexts(ReadDeskTexts())
+{
+    const GuestPanelTexts &t = m_texts;
+    setFrameShape(QFrame::StyledPanel);
+    QFont bold = font();
+    bold.setBold(true);
+    pnlBuildingName->setFont(bold);
+    pnlBuildingName->setAlignment(Qt::AlignCenter);
+    setTextColour(pnlBuildingName, QColor(0x00, 0x60, 0x00));
+    lblRoomNo->setText(QStringLiteral("[F3]") + t.RoomNo);
+    lblMenu->setFont(bold);
+    lblMenu->setWordWrap(true);
+    lblMenu->setAutoFillBackground(true);
+    QPalette menuLook = lblMenu->palette();
+    menuLook.setColor(QPalette::Window, Qt::darkBlue);
+    menuLook.setColor(QPalette::WindowText, Qt::yellow);
+    lblMenu->setPalette(menuLook);
+    chkCover->setText(t.NewCheckIn);
+    chkHourRate->setText(t.HourRate);
+    chkVIP->setText(t.VIP);
+    sedtDays->setRange(0, 3000);
+    cmdDetail->setToolTip(t.GuestDetail_Hint);
+    lblExpiredDate->setText(t.ExpiredDate);
+    DateTimePicker1->setDateRange(kFirstDate, kLastDate);
+    DateTimePicker1->setCalendarPopup(true);
+    DateTimePicker2->setDisplayFormat(QStringLiteral("HH:mm"));
+    lblCardCount1->setText(t.CardCount + QStringLiteral(": "));
+    setTextColour(lblCardCount2, QColor(0x80, 0x00, 0x80));
+    lblCardCount2->setFont(bold);
+    cmdIssueCard->setText(QStringLiteral("[F5] ") + t.IssueCard);
+    cmdIssueCard->setToolTip(t.IssueCard_Hint);
+    cmdCloseGuest->setText(t.CloseGuest);
+    cmdCloseGuest->setToolTip(t.CloseGuest_Hint);
+    GroupBox2->setTitle(t.GuestInfo);
+    cmbName->setEditable(true);
+    cmbName->setInsertPolicy(QComboBox::NoInsert);
+    cmbSex->addItems(t.sexes);
+    cmbCType->addItems(t.credentialTypes);
+    acceptAmountsOnly(edtPrice);
+    acceptAmountsOnly(edtDeposit);
+    edtCheckIn->setReadOnly(true);
+    edtCheckOut->setReadOnly(true);
+    memRoom->setReadOnly(true);
+    memRoom->setToolTip(t.hintMemRoom);
+    memRoom->setStyleSheet(QStringLiteral("QPlainTextEdit { background: silver; color: blue; }"));
+
+    auto *Panel5 = new QFrame(this);
+    Panel5->setFrameShape(QFrame::StyledPanel);
+    Panel5->setAutoFillBackground(true);
+    QPalette sky = Panel5->palette();
+    sky.setColor(QPalette::Window, kSkyBlue);
+    Panel5->setPalette(sky);
+    auto *centre = new QGridLayout(Panel5);
+    auto *roomNo = new QHBoxLayout;
+    roomNo->addWidget(lblRoomNo);
+    roomNo->addWidget(lblMenu, 1);
+    centre->addLayout(roomNo, 0, 0, 1, 3);
+    centre->addWidget(edtRoomNo, 1, 0, 1, 3);
+    centre->addWidget(lblRoomType, 2, 0);
+    centre->addWidget(lblRoomStatus, 2, 1, 1, 2);
+    centre->addWidget(chkCover, 3, 0, 1, 3);
+    centre->addWidget(chkHourRate, 4, 0, 1, 3);
+    centre->addWidget(lblDays, 5, 0);
+    centre->addWidget(sedtDays, 5, 1);
+    centre->addWidget(cmdDetail, 5, 2);
+    centre->addWidget(lblExpiredDate, 6, 0);
+    centre->addWidget(DateTimePicker1, 6, 1);
+    centre->addWidget(DateTimePicker2, 6, 2);
+    centre->addWidget(chkVIP, 7, 0, 1, 3);
+    auto *count = new QHBoxLayout;
+    count->addWidget(lblCardCount1);
+    count->addWidget(lblCardCount2, 1);
+    centre->addLayout(count, 8, 0, 1, 3);
+    centre->addWidget(cmdIssueCard, 9, 0, 1, 3);
+    centre->addWidget(cmdCloseGuest, 10, 0, 1, 3);
+    centre->setRowStretch(11, 1);
+
+    auto *guest = new QFormLayout(GroupBox2);
+    guest->addRow(t.GuestName, cmbName);
+    guest->addRow(t.Sex, cmbSex);
+    guest->addRow(t.CType, cmbCType);
+    guest->addRow(t.CNo, edtCNo);
+    guest->addRow(t.Price, edtPrice);
+    guest->addRow(t.Deposit, edtDeposit);
+    guest->addRow(t.Memo, edtMemo);
+    guest->addRow(t.lblCheckIn, edtCheckIn);
+    guest->addRow(t.lblCheckOut, edtCheckOut);
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(GroupBox2);
+    right->addWidget(memRoom, 1);
+    // The right column keeps its place while the guest box or the memo is hidden.
+    auto *rightColumn = new QWidget(this);
+    rightColumn->setLayout(right);
+    rightColumn->setMinimumWidth(360);
+
+    auto *body = new QHBoxLayout;
+    body->addWidget(Panel5, 1);
+    body->addWidget(rightColumn, 1);
+    auto *panel = new QVBoxLayout(this);
+    panel->addWidget(pnlBuildingName);
+    panel->addLayout(body, 1);
+
+    edtRoomNo->installEventFilter(this);
+    memRoom->viewport()->installEventFilter(this);
+    sedtDays->installEventFilter(this);
+    connect(edtRoomNo, &QLineEdit::returnPressed, this, &GuestPanel::edtRoomNoEnter);
+    connect(sedtDays, &QSpinBox::valueChanged, this, &GuestPanel::sedtDaysChange);
+    connect(DateTimePicker1, &QDateEdit::userDateChanged, this, &GuestPanel::DateTimePicker1Change);
+    connect(chkHourRate, &QCheckBox::clicked, this, &GuestPanel::chkHourRateClick);
+    connect(chkVIP, &QCheckBox::clicked, this, &GuestPanel::chkVIPClick);
+    connect(chkCover, &QCheckBox::toggled, this, &GuestPanel::chkCoverClick);
+    connect(cmbName, &QComboBox::activated, this, &GuestPanel::cmbNameSelect);
+    connect(cmdDetail, &QPushButton::clicked, this, &GuestPanel::cmdDetailClick);
+    connect(cmdIssueCard, &QPushButton::clicked, this, &GuestPanel::cmdIssueCardClick);
+    connect(cmdCloseGuest, &QPushButton::clicked, this, &GuestPanel::cmdCloseGuestClick);
+    chkCover->setChecked(true);
+    showDetail();
+}
+
+void GuestPanel::OpenGuestPanel()
+{
+    edtRoomNo->setEnabled(false);
+    memRoom->hide();
+    edtRoomNo->clear();
+    lblRoomType->clear();
+    lblRoomStatus->clear();
+    lblCardCount2->setText(QStringLiteral("0"));
+    DateTimePicker1->setDate(Clock().now().date().addDays(1));
+    chkVIP->setChecked(false);
+    DateTimePicker2->setTime(CheckOutTimeOf(false));
+    cmbName->clear();
+    cmbSex->setCurrentIndex(-1);
+    cmbCType->setCurrentIndex(-1);
+    for (QLineEdit *edit : {edtCNo, edtPrice, edtDeposit, edtMemo, edtCheckIn, edtCheckOut})
+        edit->clear();
+    pnlBuildingName->setText(curBld.BldName);
+    m_roomNoValid = false;
+}
+
+void GuestPanel::OpenWalkIn(const QString &menuCaption)
+{
+    OpenGuestPanel();
+    lblMenu->setText(menuCaption);
+    edtRoomNo->setEnabled(true);
+    cmbName->setEnabled(true);
+    showDetail();
+    ptrAryRoom = WalkInRoomIndex();
+    if (validRoomIndex(ptrAryRoom))
+        curRoom = aryRoom[ptrAryRoom];
+    setStayLength(1);
+    edtRoomNo->setText(curRoom.BldRoomNo);
+    if (ShowRoom(edtRoomNo->text()))
+        loadRoomGuests();
+    edtRoomNo->setFocus();
+}
+
+bool GuestPanel::ShowRoom(const QString &bldRoomNo)
+{
+    ptrAryRoom = GetPointerOfAryRoom(ByBldRoomNo, bldRoomNo.trimmed());
+    if (!validRoomIndex(ptrAryRoom)) {
+        lblRoomType->clear();
+        lblRoomStatus->clear();
+        lblCardCount2->clear();
+        chkHourRate->setChecked(false);
+        return false;
+    }
+    curRoom = aryRoom[ptrAryRoom];
+    lblRoomType->setText(curRoom.sType);
+    lblRoomStatus->setText(curRoom.Status);
+    lblCardCount2->setText(QString::number(curRoom.CardCount));
+    chkCover->setChecked(CoverTickedFor(curRoom));
+    chkHourRate->setChecked(HourRateTickedFor(curRoom));
+    chkHourRateClick();
+    QStringList memo;
+    if (!curRoom.BeiZhu.isEmpty())
+        memo << curRoom.BeiZhu;
+    // The room's first reservation marks it on the board.
+    const QDateTime firstReservation = FirstReservationTime(curRoom.BldRoomNo);
+    if (curRoom.ReservCkIn != firstReservation) {
+        curRoom.ReservCkIn = firstReservation;
+        SaveRoomState(curRoom, ptrAryRoom);
+        isNeedRefreshRooms = true;
+    }
+    const int reservations = LoadRoomReservations(curRoom.BldRoomNo);
+    if (reservations > 0)
+        memo << QStringLiteral("Reservation List:");
+    for (int i = 0; i < reservations; ++i) {
+        memo << aryReservation[i].Name;
+        memo << DateTimeText(aryReservation[i].ComeTime) + QStringLiteral("  -->  ")
+                    + DateTimeText(aryReservation[i].GoTime);
+    }
+    memRoom->setPlainText(memo.join(u'\n'));
+    memRoom->setVisible(!memo.isEmpty());
+    emit status(3, QStringLiteral("Dai: %1").arg(curRoom.Dai));
+    return true;
+}
+
+void GuestPanel::loadRoomGuests()
+{
+    const int rows = LoadRoomGuests(curRoom.BldRoomNo);
+    emit status(0, QStringLiteral("Room: %1, Guests: %2 / %3").arg(curRoom.BldRoomNo).arg(lenAryGuest).arg(rows));
+    ShowRoomGuests();
+}
+
+void GuestPanel::ShowRoomGuests()
+{
+    cmbName->clear();
+    if (lenAryGuest > 0) {
+        for (int i = 0; i < lenAryGuest; ++i)
+            cmbName->addItem(aryGuest[i].Name);
+        cmbName->setCurrentIndex(0);
+        cmbNameSelect(0);
+        return;
+    }
+    cmbSex->setCurrentIndex(-1);
+    cmbCType->setCurrentIndex(-1);
+    edtCNo->clear();
+    edtPrice->setText(OfferedPrice(aryRoom[ptrAryRoom], chkHourRate->isChecked()).toString());
+    for (QLineEdit *edit : {edtDeposit, edtMemo, edtCheckIn, edtCheckOut})
+        edit->clear();
+}
+
+void GuestPanel::cmbNameSelect(int index)
+{
+    if (index < 0 || index >= lenAryGuest)
+        return;
+    ptrAryGuest = index;
+    curGuest = aryGuest[index];
+    cmbName->setEditText(curGuest.Name);
+    cmbSex->setCurrentIndex(cmbSex->findText(curGuest.Sex));
+    cmbCType->setCurrentIndex(cmbCType->findText(curGuest.CType));
+    edtCNo->setText(curGuest.CNo);
+    edtPrice->setText(curGuest.Price.toString());
+    edtDeposit->setText(curGuest.YaJin.toString());
+    edtMemo->setText(curGuest.BeiZhu);
+    edtCheckIn->setText(DateTimeText(curGuest.ComeTime));
+    edtCheckOut->setText(DateTimeText(curGuest.GoTime));
+    setStayLength(StayDays(curGuest.ComeTime, curGuest.GoTime));
+    DateTimePicker1->setDate(curGuest.GoTime.date());
+    DateTimePicker2->setTime(curGuest.GoTime.time());
+    emit status(2, QStringLiteral("GuestID: %1 , %2").arg(curGuest.ID).arg(curGuest.Flag));
+}
+
+void GuestPanel::setStayLength(int n)
+{
+    if (sedtDays->value() == n)
+        sedtDaysChange();
+    else
+        sedtDays->setValue(n);
+}
+
+void GuestPanel::sedtDaysChange()
+{
+    const StayEnd stay =
+        StayOf(sedtDays->value(), chkHourRate->isChecked(), chkVIP->isChecked(), Clock().now(), curRoom);
+    DateTimePicker1->setDate(stay.checkOut.date());
+    DateTimePicker2->setTime(stay.checkOut.time());
+    edtPrice->setText(stay.price.toString());
+}
+
+void GuestPanel::DateTimePicker1Change()
+{
+    setStayLength(static_cast<int>(Clock().now().date().daysTo(DateTimePicker1->date())));
+}
+
+void GuestPanel::chkHourRateClick()
+{
+    const bool hours = chkHourRate->isChecked();
+    chkVIP->setVisible(!hours);
+    lblDays->setText(hours ? m_texts.Hours : m_texts.Days);
+    markRed(lblDays, hours);
+    const QColor pickers = hours ? QColor(Qt::lightGray) : palette().color(QPalette::Base);
+    setBaseColour(DateTimePicker1, pickers);
+    setBaseColour(DateTimePicker2, pickers);
+    sedtDaysChange();
+}
+
+void GuestPanel::chkVIPClick()
+{
+    DateTimePicker2->setTime(CheckOutTimeOf(chkVIP->isChecked()));
+}
+
+void GuestPanel::chkCoverClick()
+{
+    markRed(chkCover, chkCover->isChecked());
+}
+
+void GuestPanel::cmdDetailClick()
+{
+    m_guestDetailShown = !m_guestDetailShown;
+    showDetail();
+}
+
+void GuestPanel::showDetail()
+{
+    GroupBox2->setVisible(m_guestDetailShown);
+    cmdDetail->setText(m_guestDetailShown ? QStringLiteral("<< ") + m_texts.GuestDetail
+                                          : m_texts.GuestDetail + QStringLiteral(" >>"));
+}
+
+void GuestPanel::edtRoomNoEnter()
+{
+    if (edtRoomNo->text().isEmpty())
+        return;
+    edtRoomNoExit();
+    sedtDays->setFocus();
+    if (!m_roomNoValid)
+        edtRoomNo->setFocus();
+}
+
+void GuestPanel::edtRoomNoExit()
+{
+    edtRoomNo->setModified(false);
+    m_roomNoValid = false;
+    const QString key = EnteredRoomKey(edtRoomNo->text(), curBld.BldNo);
+    if (key.isEmpty())
+        return;
+    edtRoomNo->setText(key);
+    m_roomNoValid = ShowRoom(key);
+    if (!m_roomNoValid)
+        return;
+    setStayLength(1);
+    loadRoomGuests();
+}
+
+void GuestPanel::cmdIssueCardClick()
+{
+    if (!cmdIssueCard->isVisible() || !cmdIssueCard->isEnabled())
+        return;
+    // A room number typed but not yet left (F5 in the field) is looked up
+    // first, so that the card is for the room the field names.
+    if (edtRoomNo->isModified()) {
+        edtRoomNoExit();
+        if (!m_roomNoValid)
+            return;
+    }
+    IssueRequest request;
+    request.roomNoText = edtRoomNo->text();
+    GuestFields &guest = request.guest;
+    guest.name = cmbName->currentText();
+    guest.sex = cmbSex->currentText();
+    guest.cType = cmbCType->currentText();
+    guest.cNo = edtCNo->text();
+    guest.price = edtPrice->text();
+    guest.deposit = edtDeposit->text();
+    guest.memo = edtMemo->text();
+    guest.checkIn = edtCheckIn->text();
+    const int listed = cmbName->currentIndex();
+    guest.listedGuest = listed >= 0 && listed < lenAryGuest && guest.name == aryGuest[listed].Name;
+    request.checkOut = QDateTime(DateTimePicker1->date(), DateTimePicker2->time());
+    request.hourRate = chkHourRate->isChecked();
+    request.cover = chkCover->isChecked();
+    if (!IssueGuestCard(request, m_deskTexts))
+        return;
+    lblRoomStatus->setText(curRoom.Status);
+    lblCardCount2->setText(QString::number(curRoom.CardCount));
+    chkCover->setChecked(false);
+    emit status(3, QStringLiteral("Dai: %1").arg(curRoom.Dai));
+    emit status(2, QStringLiteral("GuestID: %1").arg(curGuest.ID));
+}
+
+void GuestPanel::cmdCloseGuestClick()
+{
+    curMenu = QStringLiteral("Receiption");
+    edtRoomNo->setEnabled(true);
+    emit closed();
+}
+
+void GuestPanel::focusRoomNo()
+{
+    edtRoomNo->setFocus();
+    edtRoomNo->selectAll();
+}
+
+void GuestPanel::toggleRoomMemo()
+{
+    memRoom->setVisible(!memRoom->isVisible());
+}
+
+bool GuestPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == edtRoomNo) {
+        if (event->type() == QEvent::FocusIn)
+            QTimer::singleShot(0, edtRoomNo, &QLineEdit::selectAll);
+        else if (event->type() == QEvent::FocusOut && edtRoomNo->isModified())
+            edtRoomNoExit();
+    } else if (watched == memRoom->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        memRoom->hide();
+        return true;
+    } else if (watched == sedtDays && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            cmdIssueCard->setFocus();
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The captions of the guest panel, read when the front desk is created.
+struct GuestPanelTexts {
+    QString RoomNo, Search, Search_Hint, IssueCard, IssueCard_Hint, GuestDetail, GuestDetail_Hint, hintMemRoom;
+    QString NewCheckIn, HourRate, VIP, ExpiredDate, CardCount, Days, Hours, CloseGuest, CloseGuest_Hint;
+    QString GuestInfo, GuestName, Sex, CType, CNo, Price, Deposit, Memo, lblCheckIn, lblCheckOut;
+    QStringList sexes;           // Male, Female
+    QStringList credentialTypes; // the five credential types
+};
+
+GuestPanelTexts ReadGuestPanelTexts();

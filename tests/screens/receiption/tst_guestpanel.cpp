@@ -1,0 +1,200 @@
+#include "cards/encoder.h"
+#include "cards/encoderlibrary.h"
+#include "core/settings.h"
+#include "core/state.h"
+#include "screens/receiption/guestpanel.h"
+#include "screens/receiption/receiption.h"
+#include "store/rooms.h"
+#include "support/roomrows.h"
+#include "support/testworld.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTimeEdit>
+#include <QTimer>
+#include <QToolButton>
+
+// The guest panel of the front desk in the walk-in mode, on the real screen
+// with the simulated encoder: opening on a room, the room number entry, the
+// issue by F5 and closing.
+class TestGuestPanel : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void roomClickOpensTheWalkIn();
+    void f5IssuesTheCardAndTheBoardRecountsOnClose();
+    void roomEntry_data();
+    void roomEntry();
+    void closing();
+
+private:
+    TfrmReceiption &open();
+    QToolButton *roomButton(const QString &roomNo) const;
+
+    std::optional<TestWorld> m_world;
+    std::unique_ptr<TfrmReceiption> m_screen;
+};
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 12, 10), QTime(10, 0));
+
+int walkInRooms(const TfrmReceiption &screen)
+{
+    return screen.counters().byStatus[int(RoomStatus::OC_WalkIn)];
+}
+
+} // namespace
+
+void TestGuestPanel::init()
+{
+    m_world.emplace(WorldOptions{.encoder = true, .clock = true, .database = Engine::SQLite});
+    m_world->clock->set(kNow);
+    settings.DBBakPath = m_world->folder.file(QStringLiteral("bak"));
+    curOperator.GongHao = QStringLiteral("007");
+    strQX = QString(80, u'1');
+    m_world->encoder->sim(QStringLiteral("blank"));
+    OpenEncoder();
+    Encoder::IniCard(EncoderMode, 2, ReaderInfo);
+    QVERIFY(CheckEncoder());
+    QVERIFY(SqlExec(QStringLiteral("INSERT INTO BuildingInfo VALUES (2, 'East')")));
+    QVERIFY(AddRoomRow(SampleRoom(2, 1, 1, QStringLiteral("101"))));
+    QVERIFY(AddRoomRow(SampleRoom(2, 3, 5, QStringLiteral("305"))));
+    QVERIFY(LoadAryRoom());
+}
+
+void TestGuestPanel::cleanup()
+{
+    m_screen.reset();
+    m_world.reset();
+}
+
+TfrmReceiption &TestGuestPanel::open()
+{
+    m_screen = std::make_unique<TfrmReceiption>();
+    m_screen->show();
+    return *m_screen;
+}
+
+QToolButton *TestGuestPanel::roomButton(const QString &roomNo) const
+{
+    for (QToolButton *button : m_screen->roomButtons) {
+        if (button->isVisible() && button->text() == roomNo)
+            return button;
+    }
+    return nullptr;
+}
+
+void TestGuestPanel::roomClickOpensTheWalkIn()
+{
+    TfrmReceiption &screen = open();
+    QTest::mouseClick(roomButton(QStringLiteral("305")), Qt::LeftButton);
+    GuestPanel *panel = screen.Panel4;
+    QCOMPARE(screen.boardArea->currentWidget(), panel);
+    QCOMPARE(curMenu, QStringLiteral("WalkIn"));
+    QCOMPARE(panel->edtRoomNo->text(), QStringLiteral("2-305"));
+    QCOMPARE(curRoom.BldRoomNo, QStringLiteral("2-305"));
+    QCOMPARE(panel->lblRoomStatus->text(), RoomStatusText(RoomStatus::VC));
+    QVERIFY(panel->chkCover->isChecked());
+    QCOMPARE(panel->sedtDays->value(), 1);
+    QCOMPARE(panel->DateTimePicker1->date(), kNow.date().addDays(1));
+    QCOMPARE(panel->DateTimePicker2->time(), QTime(12, 0));
+    QCOMPARE(panel->edtPrice->text(), QStringLiteral("288"));
+    QCOMPARE(screen.StaBarPanels[0]->text(), QStringLiteral("Room: 2-305, Guests: 0 / 0"));
+    // Two days at the day price.
+    panel->sedtDays->setValue(2);
+    QCOMPARE(panel->DateTimePicker1->date(), kNow.date().addDays(2));
+    QCOMPARE(panel->edtPrice->text(), QStringLiteral("576"));
+}
+
+void TestGuestPanel::f5IssuesTheCardAndTheBoardRecountsOnClose()
+{
+    TfrmReceiption &screen = open();
+    QCOMPARE(walkInRooms(screen), 0);
+    QTest::mouseClick(roomButton(QStringLiteral("305")), Qt::LeftButton);
+    GuestPanel *panel = screen.Panel4;
+    QTest::keyClicks(panel->cmbName, QStringLiteral("Anna"));
+    QTest::keyClick(&screen, Qt::Key_F5);
+    QCOMPARE(m_world->port.captions(), QStringList{QStringLiteral("N9038")});
+
+    QMap<QString, QString> card;
+    for (const QString &line : m_world->encoder->sim(QStringLiteral("show")).split(u'\n')) {
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals > 0)
+            card.insert(line.left(equals), line.mid(equals + 1));
+    }
+    // Room index 5 on floor 3 of building 2, until tomorrow's check-out.
+    QCOMPARE(card[QStringLiteral("lockArea")].mid(2), QStringLiteral("050302"));
+    QCOMPARE(card[QStringLiteral("end")], QStringLiteral("2026-12-11 12:00"));
+    QCOMPARE(curGuest.Name, QStringLiteral("Anna"));
+    QCOMPARE(panel->lblRoomStatus->text(), RoomStatusText(RoomStatus::OC_WalkIn));
+    QCOMPARE(panel->lblCardCount2->text(), QStringLiteral("1"));
+    QVERIFY(!panel->chkCover->isChecked());
+    // The board recounts once the panel is closed.
+    QCOMPARE(walkInRooms(screen), 0);
+    QTest::mouseClick(panel->cmdCloseGuest, Qt::LeftButton);
+    QVERIFY(screen.Timer1->isActive());
+    QVERIFY(QMetaObject::invokeMethod(screen.Timer1, "timeout"));
+    QCOMPARE(walkInRooms(screen), 1);
+    QVERIFY(!isNeedRefreshRooms);
+}
+
+void TestGuestPanel::roomEntry_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("a room number of the building") << "305" << "2-305" << true;
+    QTest::newRow("a full room key") << "2-305" << "2-305" << true;
+    QTest::newRow("a leading dash is part of the number") << "-305" << "2--305" << false;
+}
+
+void TestGuestPanel::roomEntry()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(bool, found);
+    TfrmReceiption &screen = open();
+    QTest::mouseClick(screen.cmdWalkIn, Qt::LeftButton);
+    GuestPanel *panel = screen.Panel4;
+    QCOMPARE(panel->edtRoomNo->text(), QStringLiteral("2-101"));
+    panel->edtRoomNo->selectAll();
+    QTest::keyClicks(panel->edtRoomNo, typed);
+    QTest::keyClick(panel->edtRoomNo, Qt::Key_Return);
+    QCOMPARE(panel->edtRoomNo->text(), shown);
+    QCOMPARE(panel->isRoomNoValid(), found);
+    QCOMPARE(m_world->port.captions(), found ? QStringList() : QStringList{QStringLiteral("E0021")});
+    QCOMPARE(panel->lblRoomType->text(), found ? QStringLiteral("Standard") : QString());
+    if (found)
+        QCOMPARE(curRoom.BldRoomNo, QStringLiteral("2-305"));
+}
+
+void TestGuestPanel::closing()
+{
+    TfrmReceiption &screen = open();
+    // The Walk-In button a second time closes the panel.
+    QTest::mouseClick(screen.cmdWalkIn, Qt::LeftButton);
+    QCOMPARE(screen.boardArea->currentWidget(), screen.Panel4);
+    QTest::mouseClick(screen.cmdWalkIn, Qt::LeftButton);
+    QCOMPARE(screen.boardArea->currentIndex(), 0);
+    QCOMPARE(curMenu, QStringLiteral("Receiption"));
+    QCOMPARE(screen.StaBarPanels[2]->text(), QStringLiteral("Receiption"));
+    // Nothing changed: the board is not recounted.
+    QVERIFY(!screen.Timer1->isActive());
+    // Escape leaves the whole screen, the panel open or not.
+    QTest::mouseClick(screen.cmdWalkIn, Qt::LeftButton);
+    QTest::keyClick(screen.Panel4->sedtDays, Qt::Key_Escape);
+    QVERIFY(!screen.isVisible());
+    QCOMPARE(screen.result(), int(QDialog::Rejected));
+}
+
+QTEST_MAIN(TestGuestPanel)
+#include "tst_guestpanel.moc"
