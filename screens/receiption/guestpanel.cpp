@@ -4,6 +4,7 @@
 #include "core/state.h"
 #include "screens/receiption/stayrules.h"
 #include "screens/receiption/walkin.h"
+#include "screens/rooms/roomsdefination.h"
 #include "store/guests.h"
 #include "store/rooms.h"
 
@@ -74,6 +75,7 @@ GuestPanel::GuestPanel(QWidget *parent)
     , pnlBuildingName(new QLabel(this))
     , lblRoomNo(new QLabel(this))
     , edtRoomNo(new QLineEdit(this))
+    , cmdSearchRoomNo(new QPushButton(this))
     , lblMenu(new QLabel(this))
     , lblRoomType(new QLabel(this))
     , lblRoomStatus(new QLabel(this))
@@ -119,6 +121,8 @@ GuestPanel::GuestPanel(QWidget *parent)
     menuLook.setColor(QPalette::Window, Qt::darkBlue);
     menuLook.setColor(QPalette::WindowText, Qt::yellow);
     lblMenu->setPalette(menuLook);
+    cmdSearchRoomNo->setText(t.Search);
+    cmdSearchRoomNo->setToolTip(t.Search_Hint);
     chkCover->setText(t.NewCheckIn);
     chkHourRate->setText(t.HourRate);
     chkVIP->setText(t.VIP);
@@ -159,7 +163,8 @@ GuestPanel::GuestPanel(QWidget *parent)
     roomNo->addWidget(lblRoomNo);
     roomNo->addWidget(lblMenu, 1);
     centre->addLayout(roomNo, 0, 0, 1, 3);
-    centre->addWidget(edtRoomNo, 1, 0, 1, 3);
+    centre->addWidget(edtRoomNo, 1, 0, 1, 2);
+    centre->addWidget(cmdSearchRoomNo, 1, 2);
     centre->addWidget(lblRoomType, 2, 0);
     centre->addWidget(lblRoomStatus, 2, 1, 1, 2);
     centre->addWidget(chkCover, 3, 0, 1, 3);
@@ -209,6 +214,7 @@ GuestPanel::GuestPanel(QWidget *parent)
     memRoom->viewport()->installEventFilter(this);
     sedtDays->installEventFilter(this);
     connect(edtRoomNo, &QLineEdit::returnPressed, this, &GuestPanel::edtRoomNoEnter);
+    connect(cmdSearchRoomNo, &QPushButton::clicked, this, &GuestPanel::cmdSearchRoomNoClick);
     connect(sedtDays, &QSpinBox::valueChanged, this, &GuestPanel::sedtDaysChange);
     connect(DateTimePicker1, &QDateEdit::userDateChanged, this, &GuestPanel::DateTimePicker1Change);
     connect(chkHourRate, &QCheckBox::clicked, this, &GuestPanel::chkHourRateClick);
@@ -425,6 +431,27 @@ void GuestPanel::edtRoomNoExit()
     if (!m_roomNoValid)
         return;
     setStayLength(1);
+    loadRoomGuests();
+}
+
+void GuestPanel::cmdSearchRoomNoClick()
+{
+    const int bldNo = curBld.BldNo;
+    isSearchLockNo = true;
+    {
+        // The buildings and rooms screen as a picker leaves its room in
+        // curRoom and ptrAryRoom and its building in curBld.
+        TfrmRoomsDefination picker(this);
+        picker.exec();
+    }
+    if (curBld.BldNo != bldNo)
+        emit buildingChosen();
+    pnlBuildingName->setText(curBld.BldName);
+    edtRoomNo->setText(curRoom.BldRoomNo);
+    if (!ShowRoom(edtRoomNo->text())) {
+        edtRoomNo->setFocus();
+        return;
+    }
     loadRoomGuests();
 }
 

@@ -29,6 +29,7 @@ public:
     QLabel *pnlBuildingName;
     QLabel *lblRoomNo;
     QLineEdit *edtRoomNo;
+    QPushButton *cmdSearchRoomNo;
     QLabel *lblMenu;
     QLabel *lblRoomType;
     QLabel *lblRoomStatus;
@@ -79,6 +80,8 @@ signals:
     void status(int panel, const QString &text);
     // The panel closed: the board takes over again.
     void closed();
+    // The room picker chose a room of another building, now in curBld.
+    void buildingChosen();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -87,6 +90,7 @@ private:
     void OpenGuestPanel();
     void edtRoomNoEnter();
     void edtRoomNoExit();
+    void cmdSearchRoomNoClick();
     void cmbNameSelect(int index);
     void sedtDaysChange();
     void DateTimePicker1Change();

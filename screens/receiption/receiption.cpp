@@ -266,6 +266,7 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
         StaBarPanels[panel]->setText(text);
     });
     connect(Panel4, &GuestPanel::closed, this, &TfrmReceiption::GuestPanelClosed);
+    connect(Panel4, &GuestPanel::buildingChosen, this, &TfrmReceiption::selectChosenBuilding);
 
     FormCreate();
 }
@@ -374,6 +375,12 @@ void TfrmReceiption::cmbBuildingNameCloseUp()
         fitScrollBar();
     }
     PaintRoomBoard();
+}
+
+void TfrmReceiption::selectChosenBuilding()
+{
+    cmbBuildingName->setCurrentIndex(aryBldNo.indexOf(curBld.BldNo));
+    cmbBuildingNameCloseUp();
 }
 
 void TfrmReceiption::fitScrollBar()

@@ -84,6 +84,8 @@ private:
     void BitBtn2Click();
     void cmdWalkInClick();
     void GuestPanelClosed();
+    // The guest panel picked a room of another building: the board follows.
+    void selectChosenBuilding();
     void cmdDispChartClick();
     void Button1Click();
     void Button2Click();

@@ -4,10 +4,12 @@
 #include "core/state.h"
 #include "screens/receiption/guestpanel.h"
 #include "screens/receiption/receiption.h"
+#include "screens/rooms/roomsdefination.h"
 #include "store/rooms.h"
 #include "support/roomrows.h"
 #include "support/testworld.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimeEdit>
 #include <QTimer>
@@ -33,6 +36,7 @@ private slots:
     void f5IssuesTheCardAndTheBoardRecountsOnClose();
     void roomEntry_data();
     void roomEntry();
+    void roomPickerSwitchesTheBuilding();
     void closing();
 
 private:
@@ -175,6 +179,35 @@ void TestGuestPanel::roomEntry()
     QCOMPARE(panel->lblRoomType->text(), found ? QStringLiteral("Standard") : QString());
     if (found)
         QCOMPARE(curRoom.BldRoomNo, QStringLiteral("2-305"));
+}
+
+void TestGuestPanel::roomPickerSwitchesTheBuilding()
+{
+    QVERIFY(SqlExec(QStringLiteral("INSERT INTO BuildingInfo VALUES (3, 'West')")));
+    QVERIFY(AddRoomRow(SampleRoom(3, 2, 1, QStringLiteral("201"))));
+    QVERIFY(LoadAryRoom());
+    TfrmReceiption &screen = open();
+    QTest::mouseClick(screen.cmdWalkIn, Qt::LeftButton);
+    bool picked = false;
+    QTimer::singleShot(0, this, [&picked] {
+        auto *picker = qobject_cast<TfrmRoomsDefination *>(QApplication::activeModalWidget());
+        if (!picker)
+            return;
+        picker->GridBlds->setCurrentCell(1, 1);
+        picker->GridRooms->setCurrentCell(0, 2);
+        QTest::keyClick(picker->GridRooms, Qt::Key_Return);
+        picked = true;
+    });
+    QTest::mouseClick(screen.Panel4->cmdSearchRoomNo, Qt::LeftButton);
+    QVERIFY(picked);
+    QCOMPARE(curBld.BldNo, 3);
+    QCOMPARE(screen.cmbBuildingName->currentText(), QStringLiteral("West"));
+    QCOMPARE(screen.Panel4->pnlBuildingName->text(), QStringLiteral("West"));
+    QCOMPARE(screen.Panel4->edtRoomNo->text(), QStringLiteral("3-201"));
+    QCOMPARE(curRoom.BldRoomNo, QStringLiteral("3-201"));
+    QCOMPARE(aryRoom[ptrAryRoom].BldRoomNo, QStringLiteral("3-201"));
+    QCOMPARE(screen.boardArea->currentWidget(), screen.Panel4);
+    QVERIFY(m_world->port.boxes().isEmpty());
 }
 
 void TestGuestPanel::closing()
