@@ -236,9 +236,8 @@ void GuestPanel::OpenGuestPanel()
     lblRoomType->clear();
     lblRoomStatus->clear();
     lblCardCount2->setText(QStringLiteral("0"));
-    DateTimePicker1->setDate(Clock().now().date().addDays(1));
     chkVIP->setChecked(false);
-    DateTimePicker2->setTime(CheckOutTimeOf(false));
+    setCheckOut(QDateTime(Clock().now().date().addDays(1), CheckOutTimeOf(false)));
     cmbName->clear();
     cmbSex->setCurrentIndex(-1);
     cmbCType->setCurrentIndex(-1);
@@ -347,8 +346,7 @@ void GuestPanel::cmbNameSelect(int index)
     edtCheckIn->setText(DateTimeText(curGuest.ComeTime));
     edtCheckOut->setText(DateTimeText(curGuest.GoTime));
     setStayLength(StayDays(curGuest.ComeTime, curGuest.GoTime));
-    DateTimePicker1->setDate(curGuest.GoTime.date());
-    DateTimePicker2->setTime(curGuest.GoTime.time());
+    setCheckOut(curGuest.GoTime);
     emit status(2, QStringLiteral("GuestID: %1 , %2").arg(curGuest.ID).arg(curGuest.Flag));
 }
 
@@ -364,9 +362,16 @@ void GuestPanel::sedtDaysChange()
 {
     const StayEnd stay =
         StayOf(sedtDays->value(), chkHourRate->isChecked(), chkVIP->isChecked(), Clock().now(), curRoom);
-    DateTimePicker1->setDate(stay.checkOut.date());
-    DateTimePicker2->setTime(stay.checkOut.time());
+    setCheckOut(stay.checkOut);
     edtPrice->setText(stay.price.toString());
+}
+
+void GuestPanel::setCheckOut(const QDateTime &checkOut)
+{
+    // Only a date the operator picks changes the stay length.
+    const QSignalBlocker quiet(DateTimePicker1);
+    DateTimePicker1->setDate(checkOut.date());
+    DateTimePicker2->setTime(checkOut.time());
 }
 
 void GuestPanel::DateTimePicker1Change()

@@ -99,6 +99,7 @@ private:
     void chkCoverClick();
     void cmdDetailClick();
     void setStayLength(int n);
+    void setCheckOut(const QDateTime &checkOut);
     // Guests of the shown room into the name list, with their count in the status bar.
     void loadRoomGuests();
     void showDetail();

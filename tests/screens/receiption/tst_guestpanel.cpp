@@ -5,6 +5,7 @@
 #include "screens/receiption/guestpanel.h"
 #include "screens/receiption/receiption.h"
 #include "screens/rooms/roomsdefination.h"
+#include "store/guests.h"
 #include "store/rooms.h"
 #include "support/roomrows.h"
 #include "support/testworld.h"
@@ -33,6 +34,9 @@ private slots:
     void init();
     void cleanup();
     void roomClickOpensTheWalkIn();
+    void roomStatusSetsTheBoxes_data();
+    void roomStatusSetsTheBoxes();
+    void listedGuestFillsTheFields();
     void f5IssuesTheCardAndTheBoardRecountsOnClose();
     void roomEntry_data();
     void roomEntry();
@@ -117,6 +121,74 @@ void TestGuestPanel::roomClickOpensTheWalkIn()
     panel->sedtDays->setValue(2);
     QCOMPARE(panel->DateTimePicker1->date(), kNow.date().addDays(2));
     QCOMPARE(panel->edtPrice->text(), QStringLiteral("576"));
+    // A check-out date picked by hand sets the stay length.
+    panel->DateTimePicker1->setDate(kNow.date().addDays(3));
+    QCOMPARE(panel->sedtDays->value(), 3);
+    QCOMPARE(panel->edtPrice->text(), QStringLiteral("864"));
+}
+
+void TestGuestPanel::roomStatusSetsTheBoxes_data()
+{
+    QTest::addColumn<RoomStatus>("status");
+    QTest::addColumn<bool>("cover");
+    QTest::addColumn<bool>("hourRate");
+    QTest::addColumn<QString>("days");
+    QTest::addColumn<QString>("price");
+    QTest::addColumn<QDateTime>("checkOut");
+    const QDateTime tomorrowNoon(kNow.date().addDays(1), QTime(12, 0));
+    QTest::newRow("vacant") << RoomStatus::VC << true << false << "Days" << "288" << tomorrowNoon;
+    QTest::newRow("reserved") << RoomStatus::OT << true << false << "Days" << "288" << tomorrowNoon;
+    QTest::newRow("occupied") << RoomStatus::OC_WalkIn << false << false << "Days" << "288" << tomorrowNoon;
+    // One hour from now; a room without guests offers the start-up and the hour price.
+    QTest::newRow("hour use") << RoomStatus::OH << false << true << "Hours" << "80" << kNow.addSecs(3600);
+}
+
+void TestGuestPanel::roomStatusSetsTheBoxes()
+{
+    QFETCH(RoomStatus, status);
+    QFETCH(bool, cover);
+    QFETCH(bool, hourRate);
+    QFETCH(QString, days);
+    QFETCH(QString, price);
+    QFETCH(QDateTime, checkOut);
+    QVERIFY(SqlExec(QStringLiteral("UPDATE RoomInfo SET Status='%1', HourRateStartup=50, HourRatePrice=30")
+                        .arg(RoomStatusText(status))));
+    QVERIFY(LoadAryRoom());
+    TfrmReceiption &screen = open();
+    QTest::mouseClick(roomButton(QStringLiteral("305")), Qt::LeftButton);
+    GuestPanel *panel = screen.Panel4;
+    QCOMPARE(panel->chkCover->isChecked(), cover);
+    QCOMPARE(panel->chkHourRate->isChecked(), hourRate);
+    QCOMPARE(panel->chkVIP->isVisible(), !hourRate);
+    QCOMPARE(panel->lblDays->text(), days);
+    QCOMPARE(panel->edtPrice->text(), price);
+    QCOMPARE(QDateTime(panel->DateTimePicker1->date(), panel->DateTimePicker2->time()), checkOut);
+}
+
+void TestGuestPanel::listedGuestFillsTheFields()
+{
+    curGuest = TGuestInfo();
+    curGuest.BldRoomNo = QStringLiteral("2-305");
+    curGuest.Name = QStringLiteral("Anna");
+    curGuest.CNo = QStringLiteral("P1");
+    curGuest.ComeTime = QDateTime(QDate(2026, 12, 8), QTime(18, 0));
+    curGuest.GoTime = QDateTime(QDate(2026, 12, 10), QTime(12, 0));
+    curGuest.CardID = QStringLiteral("6A000001");
+    curGuest.Flag = QLatin1String(kFlagWalkIn);
+    curGuest.Price = Currency::parse(QStringLiteral("250")).value();
+    QVERIFY(InsertGuestInfo());
+    TfrmReceiption &screen = open();
+    QTest::mouseClick(roomButton(QStringLiteral("305")), Qt::LeftButton);
+    GuestPanel *panel = screen.Panel4;
+    QCOMPARE(panel->cmbName->count(), 1);
+    QCOMPARE(panel->cmbName->currentText(), QStringLiteral("Anna"));
+    QCOMPARE(panel->edtCNo->text(), QStringLiteral("P1"));
+    QCOMPARE(panel->edtCheckIn->text(), QStringLiteral("2026-12-08 18:00:00"));
+    // Calendar days of the stay; the check-out pickers keep the stay's own end.
+    QCOMPARE(panel->sedtDays->value(), 2);
+    QCOMPARE(QDateTime(panel->DateTimePicker1->date(), panel->DateTimePicker2->time()), curGuest.GoTime);
+    QCOMPARE(screen.StaBarPanels[0]->text(), QStringLiteral("Room: 2-305, Guests: 1 / 1"));
+    QCOMPARE(screen.StaBarPanels[2]->text(), QStringLiteral("GuestID: %1 , WalkIn").arg(curGuest.ID));
 }
 
 void TestGuestPanel::f5IssuesTheCardAndTheBoardRecountsOnClose()
