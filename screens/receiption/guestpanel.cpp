@@ -142,6 +142,11 @@ GuestPanel::GuestPanel(QWidget *parent)
     GroupBox2->setTitle(t.GuestInfo);
     cmbName->setEditable(true);
     cmbName->setInsertPolicy(QComboBox::NoInsert);
+    // Editable, so that a stored text outside the lists ("Auto") shows too.
+    for (QComboBox *list : {cmbSex, cmbCType}) {
+        list->setEditable(true);
+        list->setInsertPolicy(QComboBox::NoInsert);
+    }
     cmbSex->addItems(t.sexes);
     cmbCType->addItems(t.credentialTypes);
     acceptAmountsOnly(edtPrice);
@@ -239,8 +244,8 @@ void GuestPanel::OpenGuestPanel()
     chkVIP->setChecked(false);
     setCheckOut(QDateTime(Clock().now().date().addDays(1), CheckOutTimeOf(false)));
     cmbName->clear();
-    cmbSex->setCurrentIndex(-1);
-    cmbCType->setCurrentIndex(-1);
+    cmbSex->setEditText(QString());
+    cmbCType->setEditText(QString());
     for (QLineEdit *edit : {edtCNo, edtPrice, edtDeposit, edtMemo, edtCheckIn, edtCheckOut})
         edit->clear();
     pnlBuildingName->setText(curBld.BldName);
@@ -322,8 +327,8 @@ void GuestPanel::ShowRoomGuests()
         cmbNameSelect(0);
         return;
     }
-    cmbSex->setCurrentIndex(-1);
-    cmbCType->setCurrentIndex(-1);
+    cmbSex->setEditText(QString());
+    cmbCType->setEditText(QString());
     edtCNo->clear();
     edtPrice->setText(OfferedPrice(aryRoom[ptrAryRoom], chkHourRate->isChecked()).toString());
     for (QLineEdit *edit : {edtDeposit, edtMemo, edtCheckIn, edtCheckOut})
@@ -337,8 +342,8 @@ void GuestPanel::cmbNameSelect(int index)
     ptrAryGuest = index;
     curGuest = aryGuest[index];
     cmbName->setEditText(curGuest.Name);
-    cmbSex->setCurrentIndex(cmbSex->findText(curGuest.Sex));
-    cmbCType->setCurrentIndex(cmbCType->findText(curGuest.CType));
+    cmbSex->setEditText(curGuest.Sex);
+    cmbCType->setEditText(curGuest.CType);
     edtCNo->setText(curGuest.CNo);
     edtPrice->setText(curGuest.Price.toString());
     edtDeposit->setText(curGuest.YaJin.toString());

@@ -107,5 +107,6 @@ private:
     GuestPanelTexts m_texts;
     DeskTexts m_deskTexts;
     bool m_roomNoValid = false;
-    bool m_guestDetailShown = false;
+    // Shown at first: a walk-in needs the name field.
+    bool m_guestDetailShown = true;
 };
