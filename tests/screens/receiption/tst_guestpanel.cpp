@@ -16,6 +16,7 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -37,6 +38,7 @@ private slots:
     void roomStatusSetsTheBoxes_data();
     void roomStatusSetsTheBoxes();
     void listedGuestFillsTheFields();
+    void reservationsShowInTheRoomMemo();
     void f5IssuesTheCardAndTheBoardRecountsOnClose();
     void roomEntry_data();
     void roomEntry();
@@ -189,6 +191,31 @@ void TestGuestPanel::listedGuestFillsTheFields()
     QCOMPARE(QDateTime(panel->DateTimePicker1->date(), panel->DateTimePicker2->time()), curGuest.GoTime);
     QCOMPARE(screen.StaBarPanels[0]->text(), QStringLiteral("Room: 2-305, Guests: 1 / 1"));
     QCOMPARE(screen.StaBarPanels[2]->text(), QStringLiteral("GuestID: %1 , WalkIn").arg(curGuest.ID));
+}
+
+void TestGuestPanel::reservationsShowInTheRoomMemo()
+{
+    curGuest = TGuestInfo();
+    curGuest.BldRoomNo = QStringLiteral("2-305");
+    curGuest.Name = QStringLiteral("Bert");
+    curGuest.ComeTime = QDateTime(QDate(2026, 12, 20), QTime(14, 0));
+    curGuest.GoTime = QDateTime(QDate(2026, 12, 22), QTime(12, 0));
+    curGuest.Flag = QLatin1String(kFlagReservation);
+    QVERIFY(InsertGuestInfo());
+    TfrmReceiption &screen = open();
+    QTest::mouseClick(roomButton(QStringLiteral("305")), Qt::LeftButton);
+    QPlainTextEdit *memo = screen.Panel4->memRoom;
+    QVERIFY(memo->isVisible());
+    QCOMPARE(memo->toPlainText(), QStringLiteral("Reservation List:\nBert\n2026-12-20 14:00:00  -->  2026-12-22 12:00:00"));
+    // The room learns its first reservation, and the board shows it once the panel closes.
+    QCOMPARE(aryRoom[ptrAryRoom].ReservCkIn, curGuest.ComeTime);
+    QVERIFY(isNeedRefreshRooms);
+    QTest::keyClick(&screen, Qt::Key_F4);
+    QVERIFY(!memo->isVisible());
+    QTest::keyClick(&screen, Qt::Key_F4);
+    QVERIFY(memo->isVisible());
+    QTest::mouseDClick(memo->viewport(), Qt::LeftButton);
+    QVERIFY(!memo->isVisible());
 }
 
 void TestGuestPanel::f5IssuesTheCardAndTheBoardRecountsOnClose()
