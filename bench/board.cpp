@@ -2,22 +2,17 @@
 // recounting, refilling the chart's data and repainting the 10 x 10 visible
 // slots, drawn on the screen, at every scroll position. Target: under 50 ms each.
 
-#include "core/settings.h"
-#include "core/sharedtexts.h"
 #include "core/state.h"
 #include "screens/receiption/receiption.h"
 #include "store/connection.h"
 #include "store/rooms.h"
 #include "support/roomrows.h"
-#include "support/scriptedport.h"
-#include "support/testdatabase.h"
+#include "support/testworld.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QScrollBar>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -27,15 +22,9 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir folder;
-    QDir::setCurrent(folder.path());
-    LoadSettings();
-    LoadSharedTexts();
-    QString error;
-    if (!MakeDeliveredDatabase(Engine::SQLite, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+    TestWorld world;
+    if (!world.deliverDatabase(Engine::SQLite))
         return 1;
-    }
     QSqlQuery(Db()).exec(QStringLiteral("INSERT INTO BuildingInfo VALUES (1, 'Tower')"));
     Db().transaction();
     for (int floor = 1; floor <= 10; ++floor) {
@@ -45,7 +34,6 @@ int main(int argc, char *argv[])
         }
     }
     Db().commit();
-    ScriptedPort port;
     if (!LoadAryRoom())
         return 1;
     strQX = QString(80, u'1');

@@ -2,21 +2,16 @@
 // operator's last answer until every room is in the database and on the
 // rooms grid of the editor. Each room is committed on its own, as in use.
 
-#include "core/settings.h"
-#include "core/sharedtexts.h"
 #include "core/state.h"
 #include "screens/rooms/roomsdefination.h"
 #include "store/connection.h"
-#include "support/scriptedport.h"
-#include "support/testdatabase.h"
+#include "support/testworld.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTableWidget>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -25,23 +20,17 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir folder;
-    QDir::setCurrent(folder.path());
-    LoadSettings();
-    LoadSharedTexts();
+    TestWorld world;
+    ScriptedPort &port = world.port;
 
     const QList<Engine> engines = TestServerAvailable() ? QList<Engine>{Engine::SQLite, Engine::PostgreSQL}
                                                         : QList<Engine>{Engine::SQLite};
     for (Engine engine : engines) {
-        QString error;
-        if (!MakeDeliveredDatabase(engine, &error)) {
-            std::fprintf(stderr, "%s\n", qPrintable(error));
+        if (!world.deliverDatabase(engine))
             return 1;
-        }
         QSqlQuery(Db()).exec(QStringLiteral("INSERT INTO BuildingInfo VALUES (1, 'Tower')"));
         curMenu = QStringLiteral("RoomsDefination");
         isSearchLockNo = false;
-        ScriptedPort port;
         TfrmRoomsDefination screen;
         screen.show();
         port.clear();
