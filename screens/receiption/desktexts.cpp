@@ -13,7 +13,17 @@ DeskTexts ReadDeskTexts()
     d.errExpiredTime = t("errExpiredTime", "Time of Check-Out must Greater than Now");
     d.msgExceedYuDing = t("msgExceedYuDing", "There has reservation, Continue?");
     d.msgIssueCardOK = Common.msgIssueCardOK;
+    d.msgSelectGuest = t("msgSelectGuest", "Please Select a Guest to Check Out");
+    d.msgCheckOutNoCardOK = t("msgCheckOutNoCardOK", "Check-out without card successfully");
+    d.msgCheckOutByCardOK = t("msgCheckOutByCardOK", "Check-out with card successfully, Card Erased");
+    d.msgNotGuestCard = t("msgNotGuestCard", "Sorry, The type of card is not guest card. Please try again");
+    d.msgNoGuestInfo = t("msgNoGuestInfo", "Sorry, No Guest Infomation match this card");
+    d.msgCardErase = t("msgCardErase", "Are you sure to Erase Card?");
+    d.msgCardEraseOK = t("msgCardEraseOK", "Card Erase Success");
+    d.errCardErase = t("errCardErase", "Card Erase Failure");
+    d.msgOtherCard = t("msgOtherCard", "This is not the card of this check-out. Please put that card on the encoder.");
     d.RoomNo = t("RoomNo", "Room No.");
+    d.GuestName = t("GuestName", "Name");
     d.CardCount = t("CardCount", "Cards Count");
     d.CardNum = InterfaceTexts::section("ROOMSDEFINATION")("CardNum", "Card Num");
     d.ExpiredDate = t("ExpiredDate", "Expiry");

@@ -7,8 +7,10 @@
 struct DeskTexts {
     // Messages.
     QString InputRoomNo, msgOverCards, msgNotVC, errExpiredTime, msgExceedYuDing, msgIssueCardOK;
+    QString msgSelectGuest, msgCheckOutNoCardOK, msgCheckOutByCardOK, msgNotGuestCard, msgNoGuestInfo;
+    QString msgCardErase, msgCardEraseOK, errCardErase, msgOtherCard;
     // Captions the messages and the card note quote.
-    QString RoomNo, CardCount, CardNum, ExpiredDate, Change, Postponed, NewCheckIn, ReservationCheckIn;
+    QString RoomNo, GuestName, CardCount, CardNum, ExpiredDate, Change, Postponed, NewCheckIn, ReservationCheckIn;
 };
 
 DeskTexts ReadDeskTexts();

@@ -2,8 +2,10 @@
 
 #include "core/clock.h"
 #include "core/state.h"
+#include "screens/receiption/checkout.h"
+#include "screens/receiption/guestcard.h"
+#include "screens/receiption/guestpanelmodes.h"
 #include "screens/receiption/stayrules.h"
-#include "screens/receiption/walkin.h"
 #include "screens/rooms/roomsdefination.h"
 #include "store/guests.h"
 #include "store/rooms.h"
@@ -19,17 +21,18 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTimeEdit>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 
-const QColor kSkyBlue(0xA6, 0xCA, 0xF0);
 const QDate kFirstDate(2009, 1, 1);
 const QDate kLastDate(2048, 12, 31);
 
@@ -41,13 +44,25 @@ void setTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
-// Red text, readable on the light panels, or the colour the skin gives.
+// Red text, readable on the light panel of the operations.
 void markRed(QWidget *widget, bool red)
 {
-    if (red)
-        setTextColour(widget, QColor(0xB0, 0x00, 0x00));
-    else
-        widget->setPalette(QPalette());
+    widget->setProperty("alert", red);
+    widget->style()->unpolish(widget);
+    widget->style()->polish(widget);
+}
+
+// The centre panel in the operation's light colour, its texts dark on it
+// whatever the skin: the operation's caption yellow on blue, the card count
+// purple, an alert red.
+QString centrePanelSheet(const QColor &colour)
+{
+    return QStringLiteral("#Panel5 { background-color: %1; }"
+                          " #Panel5 QLabel, #Panel5 QCheckBox { color: black; background: transparent; }"
+                          " #Panel5 QLabel#lblMenu { color: yellow; background-color: darkblue; }"
+                          " #Panel5 QLabel#lblCardCount2 { color: purple; }"
+                          " #Panel5 *[alert=\"true\"] { color: #900000; }")
+        .arg(colour.name());
 }
 
 void setBaseColour(QWidget *widget, const QColor &colour)
@@ -73,6 +88,14 @@ bool validRoomIndex(int index)
 GuestPanel::GuestPanel(QWidget *parent)
     : QFrame(parent)
     , pnlBuildingName(new QLabel(this))
+    , GroupBox3(new QGroupBox(this))
+    , lblAllVCRooms(new QLabel(this))
+    , ListBox1(new QListWidget(this))
+    , cmdSelect(new QPushButton(QStringLiteral(">"), this))
+    , cmdUnSelect(new QPushButton(QStringLiteral("<"), this))
+    , lblRoomsSelected(new QLabel(this))
+    , ListBox2(new QListWidget(this))
+    , Panel5(new QFrame(this))
     , lblRoomNo(new QLabel(this))
     , edtRoomNo(new QLineEdit(this))
     , cmdSearchRoomNo(new QPushButton(this))
@@ -81,6 +104,9 @@ GuestPanel::GuestPanel(QWidget *parent)
     , lblRoomStatus(new QLabel(this))
     , chkCover(new QCheckBox(this))
     , chkHourRate(new QCheckBox(this))
+    , lblReservationCheckIn(new QLabel(this))
+    , DateTimePicker3(new QDateEdit(this))
+    , DateTimePicker4(new QTimeEdit(this))
     , lblDays(new QLabel(this))
     , sedtDays(new QSpinBox(this))
     , cmdDetail(new QPushButton(this))
@@ -91,6 +117,7 @@ GuestPanel::GuestPanel(QWidget *parent)
     , lblCardCount1(new QLabel(this))
     , lblCardCount2(new QLabel(this))
     , cmdIssueCard(new QPushButton(this))
+    , cmdCheckOutNoCard(new QPushButton(this))
     , cmdCloseGuest(new QPushButton(this))
     , GroupBox2(new QGroupBox(this))
     , cmbName(new QComboBox(this))
@@ -103,6 +130,8 @@ GuestPanel::GuestPanel(QWidget *parent)
     , edtCheckIn(new QLineEdit(this))
     , edtCheckOut(new QLineEdit(this))
     , memRoom(new QPlainTextEdit(this))
+    , m_menuBesideLabel(new QHBoxLayout)
+    , m_menuBesideField(new QHBoxLayout)
     , m_texts(ReadGuestPanelTexts())
     , m_deskTexts(ReadDeskTexts())
 {
@@ -116,16 +145,21 @@ GuestPanel::GuestPanel(QWidget *parent)
     lblRoomNo->setText(QStringLiteral("[F3]") + t.RoomNo);
     lblMenu->setFont(bold);
     lblMenu->setWordWrap(true);
-    lblMenu->setAutoFillBackground(true);
-    QPalette menuLook = lblMenu->palette();
-    menuLook.setColor(QPalette::Window, Qt::darkBlue);
-    menuLook.setColor(QPalette::WindowText, Qt::yellow);
-    lblMenu->setPalette(menuLook);
+    lblMenu->setObjectName(QStringLiteral("lblMenu"));
     cmdSearchRoomNo->setText(t.Search);
     cmdSearchRoomNo->setToolTip(t.Search_Hint);
     chkCover->setText(t.NewCheckIn);
     chkHourRate->setText(t.HourRate);
     chkVIP->setText(t.VIP);
+    lblReservationCheckIn->setText(t.tReservCkIn);
+    DateTimePicker3->setDateRange(kFirstDate, kLastDate);
+    DateTimePicker3->setCalendarPopup(true);
+    DateTimePicker4->setDisplayFormat(QStringLiteral("HH:mm"));
+    GroupBox3->setTitle(t.RoomsAllocation);
+    lblAllVCRooms->setText(t.AllVCRooms);
+    lblRoomsSelected->setText(t.RoomsSelected);
+    cmdSelect->setToolTip(t.SelectRoom_Hint);
+    cmdUnSelect->setToolTip(t.unSelectRoom_Hint);
     sedtDays->setRange(0, 3000);
     cmdDetail->setToolTip(t.GuestDetail_Hint);
     lblExpiredDate->setText(t.ExpiredDate);
@@ -133,7 +167,7 @@ GuestPanel::GuestPanel(QWidget *parent)
     DateTimePicker1->setCalendarPopup(true);
     DateTimePicker2->setDisplayFormat(QStringLiteral("HH:mm"));
     lblCardCount1->setText(t.CardCount + QStringLiteral(": "));
-    setTextColour(lblCardCount2, QColor(0x80, 0x00, 0x80));
+    lblCardCount2->setObjectName(QStringLiteral("lblCardCount2"));
     lblCardCount2->setFont(bold);
     cmdIssueCard->setText(QStringLiteral("[F5] ") + t.IssueCard);
     cmdIssueCard->setToolTip(t.IssueCard_Hint);
@@ -157,23 +191,36 @@ GuestPanel::GuestPanel(QWidget *parent)
     memRoom->setToolTip(t.hintMemRoom);
     memRoom->setStyleSheet(QStringLiteral("QPlainTextEdit { background: silver; color: blue; }"));
 
-    auto *Panel5 = new QFrame(this);
+    auto *allocation = new QGridLayout(GroupBox3);
+    allocation->addWidget(lblAllVCRooms, 0, 0);
+    allocation->addWidget(ListBox1, 1, 0, 4, 1);
+    allocation->addWidget(cmdSelect, 2, 1);
+    allocation->addWidget(cmdUnSelect, 3, 1);
+    allocation->addWidget(lblRoomsSelected, 0, 2);
+    allocation->addWidget(ListBox2, 1, 2, 4, 1);
+    allocation->setRowStretch(1, 1);
+    allocation->setRowStretch(4, 1);
+
+    Panel5->setObjectName(QStringLiteral("Panel5"));
     Panel5->setFrameShape(QFrame::StyledPanel);
-    Panel5->setAutoFillBackground(true);
-    QPalette sky = Panel5->palette();
-    sky.setColor(QPalette::Window, kSkyBlue);
-    Panel5->setPalette(sky);
+    Panel5->setStyleSheet(centrePanelSheet(PanelModeOf(QStringLiteral("WalkIn")).colour));
     auto *centre = new QGridLayout(Panel5);
-    auto *roomNo = new QHBoxLayout;
-    roomNo->addWidget(lblRoomNo);
-    roomNo->addWidget(lblMenu, 1);
-    centre->addLayout(roomNo, 0, 0, 1, 3);
-    centre->addWidget(edtRoomNo, 1, 0, 1, 2);
+    m_menuBesideLabel->addWidget(lblRoomNo);
+    m_menuBesideLabel->addWidget(lblMenu, 1);
+    centre->addLayout(m_menuBesideLabel, 0, 0, 1, 3);
+    // The operation's caption moves beside the room field where the field
+    // is not typed into.
+    centre->addWidget(edtRoomNo, 1, 0);
+    centre->addLayout(m_menuBesideField, 1, 1);
     centre->addWidget(cmdSearchRoomNo, 1, 2);
     centre->addWidget(lblRoomType, 2, 0);
     centre->addWidget(lblRoomStatus, 2, 1, 1, 2);
+    // The reservation check-in takes the place of the cover and hour-rate boxes.
     centre->addWidget(chkCover, 3, 0, 1, 3);
+    centre->addWidget(lblReservationCheckIn, 3, 0, 1, 3);
     centre->addWidget(chkHourRate, 4, 0, 1, 3);
+    centre->addWidget(DateTimePicker3, 4, 1);
+    centre->addWidget(DateTimePicker4, 4, 2);
     centre->addWidget(lblDays, 5, 0);
     centre->addWidget(sedtDays, 5, 1);
     centre->addWidget(cmdDetail, 5, 2);
@@ -186,8 +233,9 @@ GuestPanel::GuestPanel(QWidget *parent)
     count->addWidget(lblCardCount2, 1);
     centre->addLayout(count, 8, 0, 1, 3);
     centre->addWidget(cmdIssueCard, 9, 0, 1, 3);
-    centre->addWidget(cmdCloseGuest, 10, 0, 1, 3);
-    centre->setRowStretch(11, 1);
+    centre->addWidget(cmdCheckOutNoCard, 10, 0, 1, 3);
+    centre->addWidget(cmdCloseGuest, 11, 0, 1, 3);
+    centre->setRowStretch(12, 1);
 
     auto *guest = new QFormLayout(GroupBox2);
     guest->addRow(t.GuestName, cmbName);
@@ -209,6 +257,7 @@ GuestPanel::GuestPanel(QWidget *parent)
     rightColumn->setMinimumWidth(360);
 
     auto *body = new QHBoxLayout;
+    body->addWidget(GroupBox3, 1);
     body->addWidget(Panel5, 1);
     body->addWidget(rightColumn, 1);
     auto *panel = new QVBoxLayout(this);
@@ -222,27 +271,41 @@ GuestPanel::GuestPanel(QWidget *parent)
     connect(cmdSearchRoomNo, &QPushButton::clicked, this, &GuestPanel::cmdSearchRoomNoClick);
     connect(sedtDays, &QSpinBox::valueChanged, this, &GuestPanel::sedtDaysChange);
     connect(DateTimePicker1, &QDateEdit::userDateChanged, this, &GuestPanel::DateTimePicker1Change);
+    connect(DateTimePicker2, &QTimeEdit::userTimeChanged, this, &GuestPanel::clearRoomLists);
+    connect(DateTimePicker3, &QDateEdit::userDateChanged, this, &GuestPanel::DateTimePicker3Change);
+    connect(DateTimePicker4, &QTimeEdit::userTimeChanged, this, &GuestPanel::clearRoomLists);
     connect(chkHourRate, &QCheckBox::clicked, this, &GuestPanel::chkHourRateClick);
     connect(chkVIP, &QCheckBox::clicked, this, &GuestPanel::chkVIPClick);
     connect(chkCover, &QCheckBox::toggled, this, &GuestPanel::chkCoverClick);
     connect(cmbName, &QComboBox::activated, this, &GuestPanel::cmbNameSelect);
     connect(cmdDetail, &QPushButton::clicked, this, &GuestPanel::cmdDetailClick);
     connect(cmdIssueCard, &QPushButton::clicked, this, &GuestPanel::cmdIssueCardClick);
+    connect(cmdCheckOutNoCard, &QPushButton::clicked, this, &GuestPanel::cmdCheckOutNoCardClick);
     connect(cmdCloseGuest, &QPushButton::clicked, this, &GuestPanel::cmdCloseGuestClick);
     chkCover->setChecked(true);
     showDetail();
 }
 
-void GuestPanel::OpenGuestPanel()
+void GuestPanel::OpenGuestPanel(const QString &mode, const QString &menuCaption)
 {
+    m_mode = mode;
+    const GuestPanelTexts &t = m_texts;
+    GroupBox3->hide();
     edtRoomNo->setEnabled(false);
-    memRoom->hide();
+    for (QWidget *control : std::initializer_list<QWidget *>{cmdSearchRoomNo, chkCover, chkHourRate,
+                                                             lblReservationCheckIn, DateTimePicker3, DateTimePicker4,
+                                                             cmdDetail, cmdIssueCard, cmdCheckOutNoCard, memRoom})
+        control->hide();
+    const QDateTime now = Clock().now();
+    setReservationCheckIn(now.addSecs(10 * 60));
+    ListBox1->clear();
+    ListBox2->clear();
     edtRoomNo->clear();
     lblRoomType->clear();
     lblRoomStatus->clear();
     lblCardCount2->setText(QStringLiteral("0"));
     chkVIP->setChecked(false);
-    setCheckOut(QDateTime(Clock().now().date().addDays(1), CheckOutTimeOf(false)));
+    setCheckOut(QDateTime(now.date().addDays(1), CheckOutTimeOf(false)));
     cmbName->clear();
     cmbSex->setEditText(QString());
     cmbCType->setEditText(QString());
@@ -250,23 +313,87 @@ void GuestPanel::OpenGuestPanel()
         edit->clear();
     pnlBuildingName->setText(curBld.BldName);
     m_roomNoValid = false;
+
+    const PanelMode &look = PanelModeOf(mode);
+    Panel5->setStyleSheet(centrePanelSheet(look.colour));
+    edtRoomNo->setEnabled(look.roomNoEnabled);
+    if (look.roomText)
+        edtRoomNo->setText(curRoom.BldRoomNo);
+    chkCover->setVisible(look.coverShown);
+    chkHourRate->setVisible(look.coverShown);
+    lblReservationCheckIn->setVisible(look.reservationShown);
+    DateTimePicker3->setVisible(look.reservationShown);
+    DateTimePicker4->setVisible(look.reservationShown);
+    if (look.reservationShown)
+        setStayLength(1);
+    cmdSearchRoomNo->setVisible(look.searchShown);
+    cmdDetail->setVisible(look.detailShown);
+    cmdIssueCard->setVisible(look.issue != IssueButton::Hidden);
+    if (look.issue == IssueButton::MakeReservation) {
+        cmdIssueCard->setText(t.NewReservation);
+        cmdIssueCard->setToolTip(QString());
+    } else {
+        cmdIssueCard->setText(QStringLiteral("[F5] ") + t.IssueCard);
+        cmdIssueCard->setToolTip(t.IssueCard_Hint);
+    }
+    const struct {
+        const QString &caption;
+        const QString &hint;
+    } second[] = {{t.CheckOutNoCard, t.CheckOutNoCard_Hint},
+                  {t.CheckOutNoCard, t.CheckOutNoCard_Hint},
+                  {t.CheckOutByCard, t.CheckOutByCard_Hint},
+                  {t.TeamCheckOut, t.TeamCheckOut_Hint},
+                  {t.CancelReservation, t.hintCancelReservation}};
+    const auto &secondText = second[static_cast<int>(look.second)];
+    cmdCheckOutNoCard->setText(secondText.caption);
+    cmdCheckOutNoCard->setToolTip(secondText.hint);
+    cmdCheckOutNoCard->setVisible(look.second != SecondButton::Hidden);
+    GroupBox2->setTitle(look.teamLeader ? t.TeamLeader : t.GuestInfo);
+    cmbName->setEnabled(look.namesEnabled);
+    GroupBox3->setVisible(look.allocation != Allocation::Hidden);
+    const bool bothLists = look.allocation == Allocation::BothLists;
+    for (QWidget *control : std::initializer_list<QWidget *>{lblAllVCRooms, ListBox1, cmdSelect, cmdUnSelect})
+        control->setVisible(bothLists);
+    lblMenu->setText(menuCaption);
+    placeMenuCaption(look.menuBesideRoomLabel);
+    showDetail();
+}
+
+void GuestPanel::placeMenuCaption(bool besideRoomLabel)
+{
+    (besideRoomLabel ? m_menuBesideLabel : m_menuBesideField)->addWidget(lblMenu, 1);
 }
 
 void GuestPanel::OpenWalkIn(const QString &menuCaption)
 {
-    OpenGuestPanel();
-    lblMenu->setText(menuCaption);
-    edtRoomNo->setEnabled(true);
-    cmbName->setEnabled(true);
-    showDetail();
     ptrAryRoom = WalkInRoomIndex();
     if (validRoomIndex(ptrAryRoom))
         curRoom = aryRoom[ptrAryRoom];
+    OpenGuestPanel(QStringLiteral("WalkIn"), menuCaption);
     setStayLength(1);
-    edtRoomNo->setText(curRoom.BldRoomNo);
     if (ShowRoom(edtRoomNo->text()))
         loadRoomGuests();
     edtRoomNo->setFocus();
+}
+
+void GuestPanel::OpenForGuestCard(const QString &mode, const QString &menuCaption)
+{
+    const QString cardData = CardDataOfBufCard();
+    OpenGuestPanel(mode, menuCaption);
+    m_cardData = cardData;
+    if (ShowRoom(curRoom.BldRoomNo)) {
+        ShowRoomGuests();
+        emit status(0, QStringLiteral("Room: %1, Guests: %2").arg(curRoom.BldRoomNo).arg(lenAryGuest));
+        if (mode == QLatin1String("Change")) {
+            oldGuest = curGuest;
+            m_change = RoomChange{curRoom, ptrAryRoom, cardData};
+        }
+        // The stay goes on from now: one more day, or hour, is proposed.
+        if (mode == QLatin1String("Postpone"))
+            setStayLength(1);
+    }
+    if (edtRoomNo->isEnabled())
+        edtRoomNo->setFocus();
 }
 
 bool GuestPanel::ShowRoom(const QString &bldRoomNo)
@@ -284,25 +411,29 @@ bool GuestPanel::ShowRoom(const QString &bldRoomNo)
     lblRoomStatus->setText(curRoom.Status);
     lblCardCount2->setText(QString::number(curRoom.CardCount));
     chkCover->setChecked(CoverTickedFor(curRoom));
-    chkHourRate->setChecked(HourRateTickedFor(curRoom));
-    chkHourRateClick();
+    if (!isMode({"Reservation", "ReservationCheckIn"})) {
+        chkHourRate->setChecked(HourRateTickedFor(curRoom));
+        chkHourRateClick();
+    }
     QStringList memo;
     if (!curRoom.BeiZhu.isEmpty())
         memo << curRoom.BeiZhu;
-    // The room's first reservation marks it on the board.
-    const QDateTime firstReservation = FirstReservationTime(curRoom.BldRoomNo);
-    if (curRoom.ReservCkIn != firstReservation) {
-        curRoom.ReservCkIn = firstReservation;
-        SaveRoomState(curRoom, ptrAryRoom);
-        isNeedRefreshRooms = true;
-    }
-    const int reservations = LoadRoomReservations(curRoom.BldRoomNo);
-    if (reservations > 0)
-        memo << QStringLiteral("Reservation List:");
-    for (int i = 0; i < reservations; ++i) {
-        memo << aryReservation[i].Name;
-        memo << DateTimeText(aryReservation[i].ComeTime) + QStringLiteral("  -->  ")
-                    + DateTimeText(aryReservation[i].GoTime);
+    if (isMode({"WalkIn", "TeamIn", "Change", "Postpone"})) {
+        // The room's first reservation marks it on the board.
+        const QDateTime firstReservation = FirstReservationTime(curRoom.BldRoomNo);
+        if (curRoom.ReservCkIn != firstReservation) {
+            curRoom.ReservCkIn = firstReservation;
+            SaveRoomState(curRoom, ptrAryRoom);
+            isNeedRefreshRooms = true;
+        }
+        const int reservations = LoadRoomReservations(curRoom.BldRoomNo);
+        if (reservations > 0)
+            memo << QStringLiteral("Reservation List:");
+        for (int i = 0; i < reservations; ++i) {
+            memo << aryReservation[i].Name;
+            memo << DateTimeText(aryReservation[i].ComeTime) + QStringLiteral("  -->  ")
+                        + DateTimeText(aryReservation[i].GoTime);
+        }
     }
     memRoom->setPlainText(memo.join(u'\n'));
     memRoom->setVisible(!memo.isEmpty());
@@ -348,10 +479,14 @@ void GuestPanel::cmbNameSelect(int index)
     edtPrice->setText(curGuest.Price.toString());
     edtDeposit->setText(curGuest.YaJin.toString());
     edtMemo->setText(curGuest.BeiZhu);
+    if (m_mode == QLatin1String("ReservationCheckIn"))
+        curGuest.ComeTime = Clock().now();
     edtCheckIn->setText(DateTimeText(curGuest.ComeTime));
     edtCheckOut->setText(DateTimeText(curGuest.GoTime));
     setStayLength(StayDays(curGuest.ComeTime, curGuest.GoTime));
     setCheckOut(curGuest.GoTime);
+    if (DateTimePicker3->isVisibleTo(this))
+        setReservationCheckIn(curGuest.ComeTime);
     emit status(2, QStringLiteral("GuestID: %1 , %2").arg(curGuest.ID).arg(curGuest.Flag));
 }
 
@@ -365,10 +500,47 @@ void GuestPanel::setStayLength(int n)
 
 void GuestPanel::sedtDaysChange()
 {
-    const StayEnd stay =
-        StayOf(sedtDays->value(), chkHourRate->isChecked(), chkVIP->isChecked(), Clock().now(), curRoom);
+    const QDateTime base = m_mode == QLatin1String("Reservation") ? reservationCheckIn() : Clock().now();
+    const StayEnd stay = StayOf(sedtDays->value(), chkHourRate->isChecked(), chkVIP->isChecked(), base, curRoom);
     setCheckOut(stay.checkOut);
     edtPrice->setText(stay.price.toString());
+    if (DateTimePicker3->isVisibleTo(this))
+        clearRoomLists();
+}
+
+QDateTime GuestPanel::reservationCheckIn() const
+{
+    return QDateTime(DateTimePicker3->date(), DateTimePicker4->time());
+}
+
+void GuestPanel::setReservationCheckIn(const QDateTime &time)
+{
+    const QSignalBlocker quietDate(DateTimePicker3);
+    const QSignalBlocker quietTime(DateTimePicker4);
+    DateTimePicker3->setDate(time.date());
+    DateTimePicker4->setTime(time.time());
+}
+
+void GuestPanel::clearRoomLists()
+{
+    ListBox1->clear();
+    ListBox2->clear();
+}
+
+void GuestPanel::DateTimePicker3Change()
+{
+    const QSignalBlocker quiet(DateTimePicker1);
+    DateTimePicker1->setDate(DateTimePicker3->date().addDays(sedtDays->value()));
+    clearRoomLists();
+}
+
+bool GuestPanel::isMode(std::initializer_list<const char *> modes) const
+{
+    for (const char *mode : modes) {
+        if (m_mode == QLatin1String(mode))
+            return true;
+    }
+    return false;
 }
 
 void GuestPanel::setCheckOut(const QDateTime &checkOut)
@@ -381,7 +553,9 @@ void GuestPanel::setCheckOut(const QDateTime &checkOut)
 
 void GuestPanel::DateTimePicker1Change()
 {
-    setStayLength(static_cast<int>(Clock().now().date().daysTo(DateTimePicker1->date())));
+    // A stay counts from its arrival: the reservation's, else today.
+    const QDate from = m_mode == QLatin1String("Reservation") ? DateTimePicker3->date() : Clock().now().date();
+    setStayLength(static_cast<int>(from.daysTo(DateTimePicker1->date())));
 }
 
 void GuestPanel::chkHourRateClick()
@@ -438,7 +612,9 @@ void GuestPanel::edtRoomNoExit()
         return;
     edtRoomNo->setText(key);
     m_roomNoValid = ShowRoom(key);
-    if (!m_roomNoValid)
+    // A room change and a group check-in keep the guest of the box; a
+    // reservation's room is searched, not served.
+    if (!m_roomNoValid || isMode({"Change", "TeamIn", "Reservation"}))
         return;
     setStayLength(1);
     loadRoomGuests();
@@ -459,10 +635,12 @@ void GuestPanel::cmdSearchRoomNoClick()
     pnlBuildingName->setText(curBld.BldName);
     edtRoomNo->setText(curRoom.BldRoomNo);
     if (!ShowRoom(edtRoomNo->text())) {
-        edtRoomNo->setFocus();
+        if (edtRoomNo->isEnabled())
+            edtRoomNo->setFocus();
         return;
     }
-    loadRoomGuests();
+    if (!isMode({"Change", "TeamIn"}))
+        loadRoomGuests();
 }
 
 void GuestPanel::cmdIssueCardClick()
@@ -492,6 +670,8 @@ void GuestPanel::cmdIssueCardClick()
     request.checkOut = QDateTime(DateTimePicker1->date(), DateTimePicker2->time());
     request.hourRate = chkHourRate->isChecked();
     request.cover = chkCover->isChecked();
+    request.chosenRooms = ListBox2->count();
+    request.change = m_change;
     if (!IssueGuestCard(request, m_deskTexts))
         return;
     lblRoomStatus->setText(curRoom.Status);
@@ -499,6 +679,34 @@ void GuestPanel::cmdIssueCardClick()
     chkCover->setChecked(false);
     emit status(3, QStringLiteral("Dai: %1").arg(curRoom.Dai));
     emit status(2, QStringLiteral("GuestID: %1").arg(curGuest.ID));
+}
+
+void GuestPanel::cmdCheckOutNoCardClick()
+{
+    if (!cmdCheckOutNoCard->isVisible() || !cmdCheckOutNoCard->isEnabled())
+        return;
+    if (m_mode == QLatin1String("WalkIn")) {
+        if (CheckOutWithoutCard(edtRoomNo->text(), cmbName->currentText(), m_deskTexts))
+            showRoomAgain();
+        else if (edtRoomNo->isEnabled())
+            edtRoomNo->setFocus();
+    } else if (m_mode == QLatin1String("CheckOutWithCard")) {
+        if (!CheckOutWithCard(m_cardData, m_deskTexts))
+            return;
+        // The card is blank now: a second press must not erase another card.
+        cmdCheckOutNoCard->hide();
+        showRoomAgain();
+    }
+}
+
+void GuestPanel::showRoomAgain()
+{
+    if (!ShowRoom(edtRoomNo->text())) {
+        if (edtRoomNo->isEnabled())
+            edtRoomNo->setFocus();
+        return;
+    }
+    loadRoomGuests();
 }
 
 void GuestPanel::cmdCloseGuestClick()

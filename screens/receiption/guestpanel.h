@@ -2,15 +2,20 @@
 
 #include "screens/receiption/desktexts.h"
 #include "screens/receiption/guestpaneltexts.h"
+#include "screens/receiption/walkin.h"
 
 #include <QFrame>
+
+#include <initializer_list>
 
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
@@ -27,6 +32,14 @@ public:
     explicit GuestPanel(QWidget *parent = nullptr);
 
     QLabel *pnlBuildingName;
+    QGroupBox *GroupBox3;
+    QLabel *lblAllVCRooms;
+    QListWidget *ListBox1;
+    QPushButton *cmdSelect;
+    QPushButton *cmdUnSelect;
+    QLabel *lblRoomsSelected;
+    QListWidget *ListBox2;
+    QFrame *Panel5;
     QLabel *lblRoomNo;
     QLineEdit *edtRoomNo;
     QPushButton *cmdSearchRoomNo;
@@ -35,6 +48,9 @@ public:
     QLabel *lblRoomStatus;
     QCheckBox *chkCover;
     QCheckBox *chkHourRate;
+    QLabel *lblReservationCheckIn;
+    QDateEdit *DateTimePicker3;
+    QTimeEdit *DateTimePicker4;
     QLabel *lblDays;
     QSpinBox *sedtDays;
     QPushButton *cmdDetail;
@@ -45,6 +61,7 @@ public:
     QLabel *lblCardCount1;
     QLabel *lblCardCount2;
     QPushButton *cmdIssueCard;
+    QPushButton *cmdCheckOutNoCard;
     QPushButton *cmdCloseGuest;
     QGroupBox *GroupBox2;
     QComboBox *cmbName;
@@ -58,15 +75,24 @@ public:
     QLineEdit *edtCheckOut;
     QPlainTextEdit *memRoom;
 
-    // Sets the panel up for the walk-in operation, captioned menuCaption, on
-    // the room of curRoom.LockNo (or the building's first room).
+    // Sets the panel up for the operation mode (a curMenu value), captioned
+    // menuCaption: every control as that operation starts.
+    void OpenGuestPanel(const QString &mode, const QString &menuCaption);
+    // The walk-in operation on the room of curRoom.LockNo (or the building's
+    // first room).
     void OpenWalkIn(const QString &menuCaption);
+    // An operation that starts from the guest card just read (ReadGuestCard):
+    // "Change", "Postpone" or "CheckOutWithCard", on the card's room and guest.
+    void OpenForGuestCard(const QString &mode, const QString &menuCaption);
     // Looks the room key up and shows the room; true when found.
     bool ShowRoom(const QString &bldRoomNo);
     // The guest name list from aryGuest, the first guest selected.
     void ShowRoomGuests();
     // Issues the card when the issue button is shown and enabled (button, F5).
     void cmdIssueCardClick();
+    // The operation's second button: check-out without card (walk-in) or
+    // with the card read (check-out with card).
+    void cmdCheckOutNoCardClick();
     void cmdCloseGuestClick();
     // F3: the room number field, its text selected.
     void focusRoomNo();
@@ -87,13 +113,21 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void OpenGuestPanel();
     void edtRoomNoEnter();
     void edtRoomNoExit();
     void cmdSearchRoomNoClick();
     void cmbNameSelect(int index);
     void sedtDaysChange();
     void DateTimePicker1Change();
+    void DateTimePicker3Change();
+    // The room search is for one period: a new period empties both room lists.
+    void clearRoomLists();
+    // After a check-out: the room and its guests as they are now.
+    void showRoomAgain();
+    QDateTime reservationCheckIn() const;
+    void setReservationCheckIn(const QDateTime &time);
+    bool isMode(std::initializer_list<const char *> modes) const;
+    void placeMenuCaption(bool besideRoomLabel);
     void chkHourRateClick();
     void chkVIPClick();
     void chkCoverClick();
@@ -104,9 +138,16 @@ private:
     void loadRoomGuests();
     void showDetail();
 
+    QHBoxLayout *m_menuBesideLabel;
+    QHBoxLayout *m_menuBesideField;
     GuestPanelTexts m_texts;
     DeskTexts m_deskTexts;
+    QString m_mode;
     bool m_roomNoValid = false;
+    // The stay a room change moves, and the card it was read from.
+    RoomChange m_change;
+    // The card data of the guest card the operation started from.
+    QString m_cardData;
     // Shown at first: a walk-in needs the name field.
     bool m_guestDetailShown = true;
 };

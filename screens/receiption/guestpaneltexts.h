@@ -7,7 +7,10 @@
 struct GuestPanelTexts {
     QString RoomNo, Search, Search_Hint, IssueCard, IssueCard_Hint, GuestDetail, GuestDetail_Hint, hintMemRoom;
     QString NewCheckIn, HourRate, VIP, ExpiredDate, CardCount, Days, Hours, CloseGuest, CloseGuest_Hint;
-    QString GuestInfo, GuestName, Sex, CType, CNo, Price, Deposit, Memo, lblCheckIn, lblCheckOut;
+    QString CheckOutNoCard, CheckOutNoCard_Hint, CheckOutByCard, CheckOutByCard_Hint, TeamCheckOut, TeamCheckOut_Hint;
+    QString CancelReservation, hintCancelReservation, NewReservation, tReservCkIn;
+    QString RoomsAllocation, AllVCRooms, RoomsSelected, SelectRoom_Hint, unSelectRoom_Hint;
+    QString GuestInfo, TeamLeader, GuestName, Sex, CType, CNo, Price, Deposit, Memo, lblCheckIn, lblCheckOut;
     QStringList sexes;           // Male, Female
     QStringList credentialTypes; // the five credential types
 };

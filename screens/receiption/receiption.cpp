@@ -4,6 +4,8 @@
 #include "core/operatorport.h"
 #include "core/settings.h"
 #include "core/state.h"
+#include "screens/receiption/carderase.h"
+#include "screens/receiption/guestcard.h"
 #include "screens/receiption/guestpanel.h"
 #include "screens/receiption/statusicons.h"
 #include "store/rooms.h"
@@ -13,6 +15,7 @@
 #include "ui/looks.h"
 
 #include <QAbstractButton>
+#include <QActionGroup>
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChart>
@@ -24,6 +27,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -112,6 +117,12 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
     , cmdCheckOutByCard(operationButton(this, QStyle::SP_DialogNoButton))
     , cmdCardInfo(operationButton(this, QStyle::SP_MessageBoxInformation))
     , cmdCardErase(operationButton(this, QStyle::SP_TrashIcon))
+    , PopupMenu1(new QMenu(this))
+    , GroupCheckIn(PopupMenu1->addAction(QString()))
+    , GroupView(PopupMenu1->addAction(QString()))
+    , PopupMenu2(new QMenu(this))
+    , Reservation(PopupMenu2->addAction(QString()))
+    , ReservationCheckIn(PopupMenu2->addAction(QString()))
     , StaBar1(new QStatusBar(this))
     , Timer1(new QTimer(this))
     , Timer2(new QTimer(this))
@@ -262,6 +273,27 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
     connect(BitBtn2, &QToolButton::clicked, this, &TfrmReceiption::BitBtn2Click);
     connect(cmdExit, &QPushButton::clicked, this, &QDialog::reject);
     connect(cmdWalkIn, &QToolButton::clicked, this, &TfrmReceiption::cmdWalkInClick);
+    connect(cmdChange, &QToolButton::clicked, this, &TfrmReceiption::cmdChangeClick);
+    connect(cmdPostponed, &QToolButton::clicked, this, &TfrmReceiption::cmdPostponedClick);
+    connect(cmdCheckOutByCard, &QToolButton::clicked, this, &TfrmReceiption::cmdCheckOutByCardClick);
+    connect(cmdCardErase, &QToolButton::clicked, this, &TfrmReceiption::cmdCardEraseClick);
+    connect(cmdCardInfo, &QToolButton::clicked, this, [this] { cmdCardInfoClick(false); });
+    connect(cmdTeamIn, &QToolButton::clicked, this, [this] { popupAt(PopupMenu1, cmdTeamIn); });
+    connect(cmdReservation, &QToolButton::clicked, this, [this] { popupAt(PopupMenu2, cmdReservation); });
+    for (QMenu *menu : {PopupMenu1, PopupMenu2}) {
+        // The items of a menu are radio items: the operation last chosen is ticked.
+        auto *radio = new QActionGroup(menu);
+        for (QAction *item : menu->actions()) {
+            item->setCheckable(true);
+            radio->addAction(item);
+        }
+    }
+    connect(GroupCheckIn, &QAction::triggered, this, [this] { openGroupOperation(QStringLiteral("TeamIn"), GroupCheckIn); });
+    connect(GroupView, &QAction::triggered, this, [this] { openGroupOperation(QStringLiteral("TeamView"), GroupView); });
+    connect(Reservation, &QAction::triggered, this,
+            [this] { openGroupOperation(QStringLiteral("Reservation"), Reservation); });
+    connect(ReservationCheckIn, &QAction::triggered, this,
+            [this] { openGroupOperation(QStringLiteral("ReservationCheckIn"), ReservationCheckIn); });
     connect(Panel4, &GuestPanel::status, this, [this](int panel, const QString &text) {
         StaBarPanels[panel]->setText(text);
     });
@@ -298,6 +330,12 @@ void TfrmReceiption::FormCreate()
         caption.button->setText(caption.caption);
         caption.button->setToolTip(caption.hint);
     }
+    GroupCheckIn->setText(t.GroupCheckIn);
+    GroupView->setText(t.GroupView);
+    Reservation->setText(t.NewReservation);
+    ReservationCheckIn->setText(t.ReservationCheckIn);
+    m_deskTexts = ReadDeskTexts();
+    m_cardInfoTexts = ReadCardInfoTexts();
     cmdExit->setText(t.Exit + QStringLiteral("[&X]"));
     cmdExit->setToolTip(t.Exit_Hint);
     CheckBox2->setText(QStringLiteral("Auto refresh / 10 s"));
@@ -486,16 +524,86 @@ void TfrmReceiption::BitBtn1Click(QToolButton *button)
         cmdWalkInClick();
 }
 
+bool TfrmReceiption::openPanelFor(const QString &mode)
+{
+    if (curMenu == mode) {
+        Panel4->cmdCloseGuestClick();
+        return false;
+    }
+    curMenu = mode;
+    boardArea->setCurrentWidget(Panel4);
+    StaBarPanels[2]->setText(curMenu);
+    return true;
+}
+
 void TfrmReceiption::cmdWalkInClick()
 {
-    if (curMenu == QLatin1String("WalkIn")) {
+    if (openPanelFor(QStringLiteral("WalkIn")))
+        Panel4->OpenWalkIn(cmdWalkIn->text());
+}
+
+void TfrmReceiption::openForGuestCard(const QString &mode, const QString &caption)
+{
+    if (curMenu == mode) {
         Panel4->cmdCloseGuestClick();
         return;
     }
-    curMenu = QStringLiteral("WalkIn");
-    boardArea->setCurrentWidget(Panel4);
-    StaBarPanels[2]->setText(curMenu);
-    Panel4->OpenWalkIn(cmdWalkIn->text());
+    // The panel opens only for a guest card the register knows.
+    if (!ReadGuestCard(m_deskTexts) || !openPanelFor(mode))
+        return;
+    Panel4->OpenForGuestCard(mode, caption);
+}
+
+void TfrmReceiption::cmdChangeClick()
+{
+    openForGuestCard(QStringLiteral("Change"), cmdChange->text());
+}
+
+void TfrmReceiption::cmdPostponedClick()
+{
+    openForGuestCard(QStringLiteral("Postpone"), cmdPostponed->text());
+}
+
+void TfrmReceiption::cmdCheckOutByCardClick()
+{
+    openForGuestCard(QStringLiteral("CheckOutWithCard"), cmdCheckOutByCard->text());
+}
+
+void TfrmReceiption::popupAt(QMenu *menu, QWidget *button)
+{
+    // Beside the pointer, or beside the middle of the button pressed from the keyboard.
+    QPoint at = button->mapFromGlobal(QCursor::pos());
+    if (!button->rect().contains(at))
+        at = button->rect().center();
+    menu->popup(button->mapToGlobal(at + QPoint(10, 0)));
+}
+
+void TfrmReceiption::openGroupOperation(const QString &mode, QAction *item)
+{
+    if (openPanelFor(mode))
+        Panel4->OpenGuestPanel(mode, item->text());
+}
+
+void TfrmReceiption::cmdCardEraseClick()
+{
+    EraseCardAtDesk(m_deskTexts);
+}
+
+void TfrmReceiption::cmdCardInfoClick(bool typedCardID)
+{
+    CardStatusTexts shown;
+    if (!ShowCardInformation(m_cardInfoTexts, typedCardID, &shown))
+        return;
+    StaBarPanels[0]->setText(shown.options);
+    StaBarPanels[3]->setText(shown.dai);
+    StaBarPanels[5]->setText(shown.flags);
+}
+
+void TfrmReceiption::typedCardInfo()
+{
+    const QString typed = InputBox(QStringLiteral("DispInputCardInfo"), QStringLiteral("Card ID (8-char)"), QString());
+    if (PrepareTypedCardID(typed))
+        cmdCardInfoClick(true);
 }
 
 void TfrmReceiption::GuestPanelClosed()
@@ -569,14 +677,24 @@ void TfrmReceiption::Timer3Timer()
 
 void TfrmReceiption::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_F2) {
+    switch (event->key()) {
+    case Qt::Key_F2:
         showDiagnostics();
         return;
+    case Qt::Key_F6:
+        ShowRawCard();
+        return;
+    case Qt::Key_F11:
+        typedCardInfo();
+        return;
+    default:
+        break;
     }
     if (boardArea->currentWidget() == Panel4) {
         switch (event->key()) {
         case Qt::Key_F3:
-            if (curMenu == QLatin1String("WalkIn"))
+            if (curMenu == QLatin1String("WalkIn") || curMenu == QLatin1String("TeamIn")
+                || curMenu == QLatin1String("Change"))
                 Panel4->focusRoomNo();
             return;
         case Qt::Key_F4:
@@ -597,6 +715,14 @@ void TfrmReceiption::showDiagnostics()
     const QSize screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size() : QSize();
     const bool hasRoom = ptrAryRoom >= 0 && ptrAryRoom < aryRoom.size();
     const TRoomInfo served = hasRoom ? aryRoom[ptrAryRoom] : TRoomInfo();
+    if (!Panel4->memRoom->isVisible()) {
+        // The room's memo and reservation time beside the box, for the look at the state.
+        QStringList memo{curRoom.BeiZhu};
+        if (curRoom.ReservCkIn > DateTimeZero())
+            memo << m_texts.OTCkIn << QStringLiteral("    ") + dateTimeText(curRoom.ReservCkIn);
+        Panel4->memRoom->setPlainText(memo.join(u'\n'));
+        Panel4->memRoom->show();
+    }
     const QStringList lines = {
         QStringLiteral("curMenu = ") + curMenu,
         QStringLiteral("curBld.BldNo = %1").arg(curBld.BldNo),

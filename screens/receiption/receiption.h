@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screens/receiption/cardinformation.h"
+#include "screens/receiption/desktexts.h"
 #include "screens/receiption/receiptiontexts.h"
 #include "screens/receiption/roomboard.h"
 
@@ -14,6 +16,8 @@ class QComboBox;
 class QFrame;
 class GuestPanel;
 class QLabel;
+class QAction;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 class QStackedWidget;
@@ -55,6 +59,12 @@ public:
     QToolButton *cmdCheckOutByCard;
     QToolButton *cmdCardInfo;
     QToolButton *cmdCardErase;
+    QMenu *PopupMenu1;
+    QAction *GroupCheckIn;
+    QAction *GroupView;
+    QMenu *PopupMenu2;
+    QAction *Reservation;
+    QAction *ReservationCheckIn;
     QStatusBar *StaBar1;
     QList<QLabel *> StaBarPanels;
     QTimer *Timer1;
@@ -83,6 +93,20 @@ private:
     void BitBtn1Click(QToolButton *button);
     void BitBtn2Click();
     void cmdWalkInClick();
+    // Opens the guest panel for the operation mode, or closes it when that
+    // operation is open already; false when it closed.
+    bool openPanelFor(const QString &mode);
+    // Room change, extension and check-out with card start from the guest
+    // card on the encoder.
+    void openForGuestCard(const QString &mode, const QString &caption);
+    void cmdChangeClick();
+    void cmdPostponedClick();
+    void cmdCheckOutByCardClick();
+    void cmdCardEraseClick();
+    void cmdCardInfoClick(bool typedCardID);
+    void typedCardInfo();
+    void popupAt(QMenu *menu, QWidget *button);
+    void openGroupOperation(const QString &mode, QAction *item);
     void GuestPanelClosed();
     // The guest panel picked a room of another building: the board follows.
     void selectChosenBuilding();
@@ -101,6 +125,8 @@ private:
     void recountAndRepaint();
 
     ReceiptionTexts m_texts;
+    DeskTexts m_deskTexts;
+    CardInfoTexts m_cardInfoTexts;
     BoardCounters m_counters;
     int m_boardRows = 0;
     QChart *m_chart;

@@ -29,7 +29,12 @@ ReceiptionTexts ReadReceiptionTexts()
     r.CardErase_Hint = t("CardErase_Hint", "Erase card information");
     r.Exit = t("Exit", "Return");
     r.Exit_Hint = t("Exit_Hint", "Return to Main Menu");
+    r.GroupCheckIn = t("GroupCheckIn", "Group Check-In");
+    r.GroupView = t("GroupView", "Group Browser");
+    r.NewReservation = t("NewReservation", "Make Reservation");
+    r.ReservationCheckIn = t("ReservationCheckIn", "Reservation Check-In");
     r.msgDefineRooms = t("msgDefineRooms", "Please Define Room(s) First.");
+    r.OTCkIn = t("OTCkIn", "Reservation Time:");
     const InterfaceTexts rooms = InterfaceTexts::section("ROOMSDEFINATION");
     r.hintLabels.price = rooms("Price", "Day Price");
     r.hintLabels.hourRateStartup = rooms("HourRateStartup", "Hour Rate Start-up");

@@ -12,7 +12,9 @@ struct ReceiptionTexts {
     QString WalkIn, WalkIn_Hint, TeamIn, TeamIn_Hint, Reservation, Reservation_Hint;
     QString Change, Change_Hint, Postponed, Postponed_Hint, CheckOutByCard, CheckOutByCard_Hint;
     QString CardInfo, CardInfo_Hint, CardErase, CardErase_Hint, Exit, Exit_Hint;
-    QString msgDefineRooms;
+    // The items of the group and reservation menus.
+    QString GroupCheckIn, GroupView, NewReservation, ReservationCheckIn;
+    QString msgDefineRooms, OTCkIn;
     // The amounts in a room button's hint.
     RoomHintLabels hintLabels;
 };

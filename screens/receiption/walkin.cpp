@@ -6,11 +6,10 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "screens/receiption/checkout.h"
+#include "screens/receiption/desktransaction.h"
 #include "store/cardregister.h"
-#include "store/dbfailure.h"
 #include "store/guests.h"
 #include "store/rooms.h"
-#include "store/transaction.h"
 
 namespace {
 
@@ -119,14 +118,6 @@ QString newStatus(const IssueRequest &request)
     return RoomStatusText(RoomStatus::OC_WalkIn);
 }
 
-void showTransactionFailure(const QString &firstLine, const QString &error)
-{
-    ShowError(QStringLiteral("E0095"),
-              DbFailureText(firstLine, error, {QStringLiteral("BldRoomNo: ") + curGuest.BldRoomNo,
-                                               QStringLiteral("Name: ") + curGuest.Name,
-                                               QStringLiteral("CardID: ") + curGuest.CardID}));
-}
-
 bool movesRoom(const IssueRequest &request)
 {
     return curMenu == kChange && curRoom.BldRoomNo != request.change.oldRoom.BldRoomNo;
@@ -138,12 +129,10 @@ bool movesRoom(const IssueRequest &request)
 // only once they are committed.
 bool recordStay(const IssueRequest &request, const DeskTexts &texts, const QDateTime &now)
 {
-    Transaction transaction;
-    QString error;
-    if (!transaction.begin(&error)) {
-        showTransactionFailure(QStringLiteral("Begin Transaction Failure\n"), error);
+    DeskTransaction transaction({QStringLiteral("BldRoomNo: ") + curGuest.BldRoomNo,
+                                 QStringLiteral("Name: ") + curGuest.Name, QStringLiteral("CardID: ") + curGuest.CardID});
+    if (!transaction.begin())
         return false;
-    }
     if (!InsertGuestInfo())
         return false;
     TRoomInfo oldRoom = request.change.oldRoom;
@@ -164,10 +153,8 @@ bool recordStay(const IssueRequest &request, const DeskTexts &texts, const QDate
         ++room.CardCount;
     if (!SaveRoomState(room, -1))
         return false;
-    if (!transaction.commit(&error)) {
-        showTransactionFailure(QStringLiteral("Commit Transaction Failure\n"), error);
+    if (!transaction.commit())
         return false;
-    }
     if (movesRoom(request) && validRoomIndex(request.change.ptrOldRoom))
         aryRoom[request.change.ptrOldRoom] = oldRoom;
     curRoom = room;
