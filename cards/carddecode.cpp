@@ -56,12 +56,13 @@ bool DecodeCard()
     const QString text = BufCardText();
     if (!checkHexDigits(text))
         return false;
-    warnOfForeignCard(text);
     curCard.CardID = text.mid(24, 8).toUpper();
+    // A blank card belongs to no hotel: it is only blank.
     if (curCard.CardID == QLatin1String("FFFFFFFF")) {
         ShowInfo(QStringLiteral("N9048"), Common.sBlankCard);
         return false;
     }
+    warnOfForeignCard(text);
     curCard.iType = hexAt(text, 25, 1);
     curCard.Dai = hexAt(text, 23, 2);
     curCard.IssueTime = DecodeCardTime(true, text.mid(26, 6));
