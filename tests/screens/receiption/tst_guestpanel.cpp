@@ -1,6 +1,7 @@
 #include "cards/encoder.h"
 #include "cards/encoderlibrary.h"
 #include "core/settings.h"
+#include "core/sharedtexts.h"
 #include "core/state.h"
 #include "screens/receiption/guestpanel.h"
 #include "screens/receiption/receiption.h"
@@ -15,7 +16,9 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -26,9 +29,10 @@
 #include <QTimer>
 #include <QToolButton>
 
-// The guest panel of the front desk in the walk-in mode, on the real screen
-// with the simulated encoder: opening on a room, the room number entry, the
-// issue by F5 and closing.
+// The guest panel of the front desk on the real screen with the simulated
+// encoder: opening on a room, the room number entry, the issue by F5, closing,
+// the look of every operation's mode and the operations that start from a
+// guest card.
 class TestGuestPanel : public QObject {
     Q_OBJECT
 private slots:
@@ -44,8 +48,16 @@ private slots:
     void roomEntry();
     void roomPickerSwitchesTheBuilding();
     void closing();
+    void modesSetUpThePanel_data();
+    void modesSetUpThePanel();
+    void changesTheRoomFromTheCard();
+    void extendsTheStayFromTheCard();
+    void checksOutWithTheCard();
 
 private:
+    // A walk-in card for name in the room, issued from the panel.
+    void checkIn(const QString &roomNo, const QString &name);
+    QMap<QString, QString> card() const;
     TfrmReceiption &open();
     QToolButton *roomButton(const QString &roomNo) const;
 
@@ -326,6 +338,166 @@ void TestGuestPanel::closing()
     QTest::keyClick(screen.Panel4->sedtDays, Qt::Key_Escape);
     QVERIFY(!screen.isVisible());
     QCOMPARE(screen.result(), int(QDialog::Rejected));
+}
+
+void TestGuestPanel::checkIn(const QString &roomNo, const QString &name)
+{
+    m_world->encoder->sim(QStringLiteral("blank"));
+    QTest::mouseClick(roomButton(roomNo), Qt::LeftButton);
+    QTest::keyClicks(m_screen->Panel4->cmbName, name);
+    QTest::keyClick(m_screen.get(), Qt::Key_F5);
+    QCOMPARE(m_world->port.captions(), QStringList{QStringLiteral("N9038")});
+    QTest::mouseClick(m_screen->Panel4->cmdCloseGuest, Qt::LeftButton);
+    m_world->port.clear();
+}
+
+QMap<QString, QString> TestGuestPanel::card() const
+{
+    QMap<QString, QString> fields;
+    for (const QString &line : m_world->encoder->sim(QStringLiteral("show")).split(u'\n')) {
+        const qsizetype equals = line.indexOf(u'=');
+        fields.insert(equals < 0 ? line : line.left(equals), equals < 0 ? QString() : line.mid(equals + 1));
+    }
+    return fields;
+}
+
+void TestGuestPanel::modesSetUpThePanel_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<bool>("roomNoEnabled");
+    QTest::addColumn<bool>("search");
+    QTest::addColumn<bool>("cover");
+    QTest::addColumn<bool>("reservation");
+    QTest::addColumn<QString>("issue");  // the issue button's caption, empty when hidden
+    QTest::addColumn<QString>("second"); // the second button's caption, empty when hidden
+    QTest::addColumn<QString>("guestBox");
+    QTest::addColumn<bool>("names");
+    QTest::addColumn<int>("lists"); // room lists shown
+    QTest::newRow("walk-in") << "WalkIn" << true << true << true << false << "[F5] Issue Card"
+                             << "Check-Out without Card" << "Guest Information" << true << 0;
+    QTest::newRow("room change") << "Change" << true << true << true << false << "[F5] Issue Card" << ""
+                                 << "Guest Information" << false << 0;
+    QTest::newRow("extension") << "Postpone" << false << false << true << false << "[F5] Issue Card" << ""
+                               << "Guest Information" << false << 0;
+    QTest::newRow("check-out with card") << "CheckOutWithCard" << false << false << true << false << ""
+                                         << "CK-Out with Card" << "Guest Information" << false << 0;
+    QTest::newRow("group check-in") << "TeamIn" << true << false << true << false << "[F5] Issue Card" << ""
+                                    << "Team Leader" << true << 2;
+    QTest::newRow("group view") << "TeamView" << false << false << true << false << "" << "Group Check-Out"
+                                << "Team Leader" << true << 1;
+    QTest::newRow("reservation") << "Reservation" << true << true << false << true << "Make Reservation"
+                                 << "Cancel Reservation" << "Team Leader" << true << 2;
+    QTest::newRow("reservation check-in") << "ReservationCheckIn" << false << false << true << false
+                                          << "[F5] Issue Card" << "" << "Guest Information" << true << 1;
+}
+
+void TestGuestPanel::modesSetUpThePanel()
+{
+    QFETCH(QString, mode);
+    QFETCH(bool, roomNoEnabled);
+    QFETCH(bool, search);
+    QFETCH(bool, cover);
+    QFETCH(bool, reservation);
+    QFETCH(QString, issue);
+    QFETCH(QString, second);
+    QFETCH(QString, guestBox);
+    QFETCH(bool, names);
+    QFETCH(int, lists);
+    TfrmReceiption &screen = open();
+    // Every mode starts from a panel another operation left behind.
+    QTest::mouseClick(screen.cmdWalkIn, Qt::LeftButton);
+    GuestPanel *panel = screen.Panel4;
+    panel->ListBox2->addItem(QStringLiteral("2-101"));
+    panel->OpenGuestPanel(mode, QStringLiteral("caption"));
+    QCOMPARE(panel->edtRoomNo->isEnabled(), roomNoEnabled);
+    QCOMPARE(panel->cmdSearchRoomNo->isVisibleTo(panel), search);
+    QCOMPARE(panel->chkCover->isVisibleTo(panel), cover);
+    QCOMPARE(panel->chkHourRate->isVisibleTo(panel), cover);
+    QCOMPARE(panel->DateTimePicker3->isVisibleTo(panel), reservation);
+    QCOMPARE(panel->DateTimePicker4->isVisibleTo(panel), reservation);
+    QCOMPARE(panel->cmdIssueCard->isVisibleTo(panel) ? panel->cmdIssueCard->text() : QString(), issue);
+    QCOMPARE(panel->cmdCheckOutNoCard->isVisibleTo(panel) ? panel->cmdCheckOutNoCard->text() : QString(), second);
+    QCOMPARE(panel->GroupBox2->title(), guestBox);
+    QCOMPARE(panel->cmbName->isEnabled(), names);
+    QCOMPARE(int(panel->ListBox1->isVisibleTo(panel)) + int(panel->ListBox2->isVisibleTo(panel)), lists);
+    QCOMPARE(panel->ListBox2->count(), 0);
+    QCOMPARE(panel->lblMenu->text(), QStringLiteral("caption"));
+    // The reservation starts ten minutes from now and lasts a day.
+    QCOMPARE(QDateTime(panel->DateTimePicker3->date(), panel->DateTimePicker4->time()), kNow.addSecs(600));
+    if (reservation)
+        QCOMPARE(panel->DateTimePicker1->date(), kNow.date().addDays(1));
+}
+
+void TestGuestPanel::changesTheRoomFromTheCard()
+{
+    TfrmReceiption &screen = open();
+    checkIn(QStringLiteral("101"), QStringLiteral("Anna"));
+    const QString oldCard = curCard.CardData;
+    QTest::mouseClick(screen.cmdChange, Qt::LeftButton);
+    GuestPanel *panel = screen.Panel4;
+    QCOMPARE(curMenu, QStringLiteral("Change"));
+    QCOMPARE(panel->edtRoomNo->text(), QStringLiteral("2-101"));
+    QVERIFY(!panel->cmbName->isEnabled());
+    QCOMPARE(panel->cmbName->currentText(), QStringLiteral("Anna"));
+    panel->edtRoomNo->selectAll();
+    QTest::keyClicks(panel->edtRoomNo, QStringLiteral("305"));
+    QTest::keyClick(panel->edtRoomNo, Qt::Key_Return);
+    // The moving guest stays in the guest box.
+    QCOMPARE(panel->cmbName->currentText(), QStringLiteral("Anna"));
+    QTest::keyClick(&screen, Qt::Key_F5);
+    QCOMPARE(m_world->port.captions(), QStringList{QStringLiteral("N9038")});
+    QCOMPARE(card()[QStringLiteral("lockArea")].mid(2), QStringLiteral("050302"));
+    QCOMPARE(SqlScalar(QStringLiteral("SELECT Flag FROM GuestInfo WHERE BldRoomNo='2-101'")).toString(),
+             QStringLiteral("CheckOut"));
+    QCOMPARE(SqlScalar(QStringLiteral("SELECT BeiZhu FROM GuestInfo WHERE BldRoomNo='2-305'")).toString(),
+             QStringLiteral("2-101 -> 2-305, "));
+    QCOMPARE(SqlScalar(QStringLiteral("SELECT Status FROM CardInfo WHERE CardData='%1'").arg(oldCard)).toString(),
+             Common.CardStatus_Erased);
+    QCOMPARE(aryRoom[0].Status, RoomStatusText(RoomStatus::VC));
+    QCOMPARE(aryRoom[1].Status, RoomStatusText(RoomStatus::OC_WalkIn));
+}
+
+void TestGuestPanel::extendsTheStayFromTheCard()
+{
+    TfrmReceiption &screen = open();
+    checkIn(QStringLiteral("305"), QStringLiteral("Anna"));
+    QTest::mouseClick(screen.cmdPostponed, Qt::LeftButton);
+    GuestPanel *panel = screen.Panel4;
+    QCOMPARE(curMenu, QStringLiteral("Postpone"));
+    QVERIFY(!panel->edtRoomNo->isEnabled());
+    QCOMPARE(panel->sedtDays->value(), 1);
+    panel->sedtDays->setValue(2);
+    QCOMPARE(panel->DateTimePicker1->date(), kNow.date().addDays(2));
+    QTest::keyClick(&screen, Qt::Key_F5);
+    QCOMPARE(m_world->port.captions(), QStringList{QStringLiteral("N9038")});
+    QCOMPARE(card()[QStringLiteral("end")], QStringLiteral("2026-12-12 12:00"));
+    // The same room, one card more on the register, the card count as it was.
+    QCOMPARE(SqlScalar(QStringLiteral("SELECT COUNT(*) FROM GuestInfo WHERE Flag='Copy'")).toInt(), 1);
+    QCOMPARE(aryRoom[1].CardCount, 1);
+
+    // An extension ending in the past is refused.
+    m_world->port.clear();
+    panel->sedtDays->setValue(0);
+    m_world->clock->set(kNow.addDays(1).addSecs(3 * 3600));
+    QTest::keyClick(&screen, Qt::Key_F5);
+    QCOMPARE(m_world->port.captions(), QStringList{QStringLiteral("N9037")});
+}
+
+void TestGuestPanel::checksOutWithTheCard()
+{
+    TfrmReceiption &screen = open();
+    checkIn(QStringLiteral("305"), QStringLiteral("Anna"));
+    QTest::mouseClick(screen.cmdCheckOutByCard, Qt::LeftButton);
+    GuestPanel *panel = screen.Panel4;
+    QCOMPARE(curMenu, QStringLiteral("CheckOutWithCard"));
+    QCOMPARE(panel->cmbName->currentText(), QStringLiteral("Anna"));
+    QCOMPARE(screen.StaBarPanels[0]->text(), QStringLiteral("Room: 2-305, Guests: 1"));
+    QTest::mouseClick(panel->cmdCheckOutNoCard, Qt::LeftButton);
+    QCOMPARE(m_world->port.captions(), QStringList{QStringLiteral("N9045")});
+    QVERIFY(card().contains(QStringLiteral("blank")));
+    QVERIFY(!panel->cmdCheckOutNoCard->isVisibleTo(panel));
+    QCOMPARE(panel->lblRoomStatus->text(), RoomStatusText(RoomStatus::VC));
+    QCOMPARE(panel->cmbName->count(), 0);
 }
 
 QTEST_MAIN(TestGuestPanel)
