@@ -30,6 +30,8 @@ BoxAnswer ConsolePort::messageBox(BoxIcon icon, const QString &caption, const QS
         return defaultAnswer;
     if (m_answers == Answers::Confirm)
         return buttons == BoxButtons::YesNo ? BoxAnswer::Yes : BoxAnswer::Ok;
+    if (m_answers == Answers::Decline)
+        return buttons == BoxButtons::YesNo ? BoxAnswer::No : BoxAnswer::Cancel;
     if (!asksTerminal())
         return defaultAnswer;
     const bool yesNo = buttons == BoxButtons::YesNo;

@@ -7,10 +7,12 @@
 // boxes are asked on the terminal when there is one; otherwise (and always
 // with Answers::Preselected) a question takes its preselected answer and an
 // input box is cancelled, so nothing ever waits. With Answers::Confirm every
-// question is answered OK (or Yes), for a command told to go ahead.
+// question is answered OK (or Yes), for a command told to go ahead; with
+// Answers::Decline every question is answered Cancel (or No), so that a
+// command not told to go ahead changes nothing a question guards.
 class ConsolePort final : public OperatorPort {
 public:
-    enum class Answers { Preselected, FromTerminal, Confirm };
+    enum class Answers { Preselected, FromTerminal, Confirm, Decline };
 
     explicit ConsolePort(Answers answers = Answers::Preselected) : m_answers(answers) {}
 

@@ -3,12 +3,14 @@
 #include "core/clock.h"
 #include "core/state.h"
 #include "screens/receiption/checkout.h"
+#include "screens/receiption/deskrights.h"
 #include "screens/receiption/guestcard.h"
 #include "screens/receiption/guestpanelmodes.h"
 #include "screens/receiption/stayrules.h"
 #include "screens/rooms/roomsdefination.h"
 #include "store/guests.h"
 #include "store/rooms.h"
+#include "ui/buttonrights.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -282,6 +284,9 @@ GuestPanel::GuestPanel(QWidget *parent)
     connect(cmdIssueCard, &QPushButton::clicked, this, &GuestPanel::cmdIssueCardClick);
     connect(cmdCheckOutNoCard, &QPushButton::clicked, this, &GuestPanel::cmdCheckOutNoCardClick);
     connect(cmdCloseGuest, &QPushButton::clicked, this, &GuestPanel::cmdCloseGuestClick);
+    // The screen enables them by the operator's rights when it is shown.
+    SetTag(cmdIssueCard, kIssueCardRight);
+    SetTag(cmdCheckOutNoCard, kCheckOutNoCardRight);
     chkCover->setChecked(true);
     showDetail();
 }

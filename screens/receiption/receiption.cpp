@@ -5,6 +5,7 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "screens/receiption/carderase.h"
+#include "screens/receiption/deskrights.h"
 #include "screens/receiption/guestcard.h"
 #include "screens/receiption/guestpanel.h"
 #include "screens/receiption/statusicons.h"
@@ -252,11 +253,11 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
     screen->addWidget(StaBar1);
     KeepEnterOffButtons(this);
 
-    SetTag(cmdModiRoomStatus, 11);
-    SetTag(cmdWalkIn, 12);
-    SetTag(cmdTeamIn, 13);
-    SetTag(cmdCheckOutByCard, 14);
-    SetTag(cmdCardErase, 15);
+    SetTag(cmdModiRoomStatus, kModiRoomStatusRight);
+    SetTag(cmdWalkIn, kWalkInRight);
+    SetTag(cmdTeamIn, kTeamInRight);
+    SetTag(cmdCheckOutByCard, kCheckOutByCardRight);
+    SetTag(cmdCardErase, kCardEraseRight);
 
     Timer1->setSingleShot(true);
     Timer1->setInterval(100);

@@ -12,9 +12,6 @@
 // aryGuest, oldGuest) and speak only through the operator port. The mode is
 // curMenu: "WalkIn", "TeamIn", "ReservationCheckIn", "Change" or "Postpone".
 
-// The rights position (button Tag) of walk-in check-in.
-inline constexpr int kWalkInRight = 12;
-
 // The guest fields of the panel as typed.
 struct GuestFields {
     QString name;

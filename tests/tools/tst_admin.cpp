@@ -24,6 +24,10 @@ private slots:
     void checkinRefuses_data();
     void checkinRefuses();
     void checkinGuestsAndCardReadOnTheServer();
+    void checkoutWithoutCard();
+    void checkoutWithCardAndCardErase();
+    void checkoutRefuses_data();
+    void checkoutRefuses();
 };
 
 namespace {
@@ -242,7 +246,7 @@ void TestAdmin::commandLineIsCheckedAndExplained_data()
     QTest::newRow("reset-password without a code") << QStringList{"reset-password", "--server"} << 2 << ""
                                                    << "zumerak-admin reset-password: expects CODE after its options";
     QTest::newRow("card decode without a buffer") << QStringList{"card", "decode"} << 2 << ""
-                                                  << "zumerak-admin card: expects read | decode HEX after its options";
+                                                  << "zumerak-admin card: expects read | decode HEX | erase after its options";
     QTest::newRow("card with another word") << QStringList{"card", "write"} << 2 << ""
                                             << "Try 'zumerak-admin card --help'.";
 }
@@ -413,6 +417,93 @@ void TestAdmin::checkinGuestsAndCardReadOnTheServer()
     QVERIFY(read.out.contains("CardID=" + cardId + '\n'));
     QVERIFY(read.out.contains("Holder=Bert\n"));
     QVERIFY(!read.out.contains("register=0\n"));
+}
+
+void TestAdmin::checkoutWithoutCard()
+{
+    TestWorld world({.systemIni = encoderIni(), .encoder = true});
+    QVERIFY(sampleWithOperators(world));
+    for (const char *name : {"Anna", "Bert"}) {
+        world.encoder->sim("blank");
+        QCOMPARE(admin({"checkin", "1-101", "--operator", "ann", "--name", name, "--yes"}).exitCode, 0);
+    }
+    // Without --yes the question is answered No and nobody leaves.
+    const Run asked = admin({"checkout", "1-101", "--operator", "ann", "--name", "Anna"});
+    QCOMPARE(asked.exitCode, 1);
+    QVERIFY2(asked.err.startsWith("QUERY?: "), qPrintable(asked.err));
+    QCOMPARE(admin({"guests"}).out.count('\n'), 2);
+    const Run left = admin({"checkout", "1-101", "--operator", "ann", "--name", "Anna", "--yes"});
+    QVERIFY2(left.exitCode == 0, qPrintable(left.err));
+    QVERIFY(left.err.contains("N9039: "));
+    QVERIFY(admin({"guests"}).out.startsWith("1-101\tBert\t"));
+    QCOMPARE(admin({"rooms"}).out.split('\n').first().split('\t').mid(2, 2), (QStringList{"Guest", "1"}));
+}
+
+void TestAdmin::checkoutWithCardAndCardErase()
+{
+    TestWorld world({.systemIni = encoderIni(), .encoder = true});
+    QVERIFY(sampleWithOperators(world));
+    world.encoder->sim("blank");
+    QCOMPARE(admin({"checkin", "1-101", "--operator", "ann", "--name", "Anna"}).exitCode, 0);
+    const Run out = admin({"checkout", "--card", "--operator", "ann"});
+    QVERIFY2(out.exitCode == 0, qPrintable(out.err));
+    QVERIFY(out.err.contains("N9045: "));
+    QVERIFY(cardOnEncoder(world)["cardId"].isEmpty());
+    QCOMPARE(admin({"guests"}).out, QString());
+    QCOMPARE(admin({"rooms"}).out.split('\n').first().split('\t').mid(2, 2), (QStringList{"Vacant", "0"}));
+
+    // A card is erased only when the command is told to go ahead.
+    world.encoder->sim("blank");
+    QCOMPARE(admin({"checkin", "1-102", "--operator", "ann", "--name", "Bert"}).exitCode, 0);
+    const Run kept = admin({"card", "erase", "--operator", "ann"});
+    QCOMPARE(kept.exitCode, 1);
+    QVERIFY(kept.err.startsWith("N9068: "));
+    QCOMPARE(cardOnEncoder(world)["kind"], QString("6"));
+    const Run erased = admin({"card", "erase", "--operator", "ann", "--yes"});
+    QVERIFY2(erased.exitCode == 0, qPrintable(erased.err));
+    QVERIFY(erased.err.contains("N9047: "));
+    QVERIFY(!cardOnEncoder(world).contains("kind"));
+    // The erase leaves the stay to a check-out.
+    QVERIFY(admin({"guests"}).out.startsWith("1-102\tBert\t"));
+}
+
+void TestAdmin::checkoutRefuses_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("no guest of that name") << QStringList{"checkout", "1-101", "--operator", "ann", "--name", "Zoe",
+                                                          "--yes"}
+                                           << 1 << "N9046: ";
+    QTest::newRow("a room without guests") << QStringList{"checkout", "1-102", "--operator", "ann", "--name", "Anna",
+                                                          "--yes"}
+                                           << 1 << "N9046: ";
+    QTest::newRow("no right") << QStringList{"checkout", "1-101", "--operator", "kid", "--name", "Anna", "--yes"} << 1
+                              << "zumerak-admin: the role of kid has no right to check guests out without card\n";
+    QTest::newRow("a card that is no guest card") << QStringList{"checkout", "--card", "--operator", "ann"} << 1
+                                                  << "N9042: ";
+    QTest::newRow("no name") << QStringList{"checkout", "1-101", "--operator", "ann"} << 2
+                             << "zumerak-admin checkout: --name NAME is required\n";
+    QTest::newRow("a room and a card") << QStringList{"checkout", "1-101", "--card", "--operator", "ann"} << 2
+                                       << "zumerak-admin checkout: expects";
+    QTest::newRow("erase without operator") << QStringList{"card", "erase"} << 2
+                                            << "zumerak-admin card: --operator CODE is required\n";
+}
+
+void TestAdmin::checkoutRefuses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, err);
+    TestWorld world({.systemIni = encoderIni(), .encoder = true});
+    QVERIFY(sampleWithOperators(world));
+    world.encoder->sim("blank");
+    QCOMPARE(admin({"checkin", "1-101", "--operator", "ann", "--name", "Anna"}).exitCode, 0);
+    world.encoder->sim("blank");
+    const Run run = admin(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.startsWith(err), qPrintable(run.err));
+    QVERIFY(admin({"guests"}).out.startsWith("1-101\tAnna\tWalkIn\t"));
 }
 
 QTEST_GUILESS_MAIN(TestAdmin)

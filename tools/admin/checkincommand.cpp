@@ -1,40 +1,17 @@
 #include "tools/admin/checkincommand.h"
 
-#include "cards/encoder.h"
-#include "cards/encoderlibrary.h"
 #include "core/clock.h"
-#include "core/consoleport.h"
-#include "core/rights.h"
-#include "core/settings.h"
-#include "core/sharedtexts.h"
 #include "core/state.h"
+#include "screens/receiption/deskrights.h"
 #include "screens/receiption/stayrules.h"
 #include "screens/receiption/walkin.h"
-#include "store/database.h"
 #include "store/guests.h"
-#include "store/operators.h"
 #include "store/rooms.h"
+#include "tools/admin/deskcommand.h"
 
 #include <cstdio>
 
 namespace {
-
-bool refuse(const QString &reason)
-{
-    std::fprintf(stderr, "zumerak-admin: %s\n", qPrintable(reason));
-    return false;
-}
-
-// curOperator and strQX for the code, as a logon would set them.
-bool takeOperator(const QString &code)
-{
-    if (!LoadOperator(code))
-        return refuse(code + QStringLiteral(" is not an operator"));
-    curOperator.GongHao = code;
-    if (!HasRight(kWalkInRight))
-        return refuse(QStringLiteral("the role of %1 has no right to check guests in").arg(code));
-    return true;
-}
 
 // The walk-in panel on the room, as the operator would fill it.
 bool openRoom(const CheckInOptions &options, IssueRequest *request)
@@ -86,20 +63,12 @@ bool openRoom(const CheckInOptions &options, IssueRequest *request)
 
 int RunCheckIn(const CheckInOptions &options)
 {
-    static ConsolePort port(options.yes ? ConsolePort::Answers::Confirm : ConsolePort::Answers::Preselected);
-    SetOperatorPort(&port);
-    BuildFlag = options.server ? BuildKind::Server : BuildKind::File;
-    LoadSettings();
-    LoadSharedTexts();
-    TData1 data;
-    if (!Db().isOpen() || !LoadAryRoom() || !takeOperator(options.operatorCode))
+    DeskCommand desk(options.yes, options.server);
+    if (!desk.start(options.operatorCode, {kWalkInRight, kIssueCardRight}, QStringLiteral("check guests in")))
         return 1;
     IssueRequest request;
     if (!openRoom(options, &request))
         return 1;
-    OpenEncoder();
-    if (EncoderMode >= 0)
-        Encoder::IniCard(EncoderMode, 2, ReaderInfo);
     if (!IssueGuestCard(request, ReadDeskTexts()))
         return 1;
     std::printf("CardID=%s\n", qPrintable(curCard.CardID));

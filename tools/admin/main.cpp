@@ -1,7 +1,9 @@
 #include "core/consoleport.h"
 #include "core/settings.h"
 #include "tools/admin/cardcommand.h"
+#include "tools/admin/carderasecommand.h"
 #include "tools/admin/checkincommand.h"
+#include "tools/admin/checkoutcommand.h"
 #include "tools/admin/guestscommand.h"
 #include "tools/admin/initcommand.h"
 #include "tools/admin/resetpasswordcommand.h"
@@ -31,8 +33,15 @@ const char kUsage[] =
     "                                         card on the encoder, as operator CODE; prints CardID=\n"
     "  guests [--server]                      print the current guests: BldRoomNo, Name, Flag,\n"
     "                                         CardID, ComeTime, GoTime\n"
+    "  checkout ROOM --operator CODE --name NAME [--yes] [--server]\n"
+    "                                         check the guest NAME out of ROOM without card\n"
+    "  checkout --card --operator CODE [--server]\n"
+    "                                         check out the guest of the card on the encoder and\n"
+    "                                         erase the card\n"
     "  card read [--server]                   read and decode the card on the encoder\n"
     "  card decode HEX [--server]             decode a read buffer without a device\n"
+    "  card erase --operator CODE [--yes] [--server]\n"
+    "                                         erase the card on the encoder (only with --yes)\n"
     "Every command takes --help and --version.\n";
 
 const QCommandLineOption kServer(QStringLiteral("server"),
@@ -56,6 +65,10 @@ const QCommandLineOption kCover(QStringLiteral("cover"),
                                 QStringLiteral("Earlier cards of the room stop opening it (the default for a vacant "
                                                "or reserved room)."));
 const QCommandLineOption kNoCover(QStringLiteral("no-cover"), QStringLiteral("Earlier cards of the room keep working."));
+const QCommandLineOption kLeavingName(QStringLiteral("name"), QStringLiteral("The current guest of ROOM who leaves."),
+                                      QStringLiteral("NAME"));
+const QCommandLineOption kCard(QStringLiteral("card"),
+                               QStringLiteral("Check out the guest of the card lying on the encoder, and erase it."));
 const QCommandLineOption kYes(QStringLiteral("yes"),
                               QStringLiteral("Answer OK to the questions; without it they are answered Cancel."));
 
@@ -110,17 +123,25 @@ std::optional<int> runResetPassword(const QCommandLineParser &parser)
     return RunResetPassword(parser.positionalArguments().first(), parser.isSet(kServer));
 }
 
+int usageError(const QString &message, const QString &command = QString());
+
 std::optional<int> runCard(const QCommandLineParser &parser)
 {
     const QStringList args = parser.positionalArguments();
+    const QString card = QStringLiteral("card");
+    if (args == QStringList{QStringLiteral("erase")}) {
+        if (parser.value(kOperator).isEmpty())
+            return usageError(QStringLiteral("--operator CODE is required"), card);
+        return RunCardErase(parser.value(kOperator), parser.isSet(kYes), parser.isSet(kServer));
+    }
+    if (parser.isSet(kOperator) || parser.isSet(kYes))
+        return usageError(QStringLiteral("--operator and --yes belong to card erase"), card);
     if (args == QStringList{QStringLiteral("read")})
         return RunCardRead(parser.isSet(kServer));
     if (args.size() == 2 && args.first() == QLatin1String("decode"))
         return RunCardDecode(args.last(), parser.isSet(kServer));
     return std::nullopt;
 }
-
-int usageError(const QString &message, const QString &command = QString());
 
 std::optional<int> runCheckIn(const QCommandLineParser &parser)
 {
@@ -153,6 +174,29 @@ std::optional<int> runCheckIn(const QCommandLineParser &parser)
     return RunCheckIn(options);
 }
 
+std::optional<int> runCheckOut(const QCommandLineParser &parser)
+{
+    const QString checkout = QStringLiteral("checkout");
+    CheckOutOptions options;
+    options.withCard = parser.isSet(kCard);
+    if (parser.positionalArguments().size() != (options.withCard ? 0 : 1))
+        return std::nullopt;
+    options.operatorCode = parser.value(kOperator);
+    if (options.operatorCode.isEmpty())
+        return usageError(QStringLiteral("--operator CODE is required"), checkout);
+    if (options.withCard && (parser.isSet(kLeavingName) || parser.isSet(kYes)))
+        return usageError(QStringLiteral("--card takes neither --name nor --yes"), checkout);
+    if (!options.withCard) {
+        options.room = parser.positionalArguments().first();
+        options.name = parser.value(kLeavingName).trimmed();
+        if (options.name.isEmpty())
+            return usageError(QStringLiteral("--name NAME is required"), checkout);
+    }
+    options.yes = parser.isSet(kYes);
+    options.server = parser.isSet(kServer);
+    return RunCheckOut(options);
+}
+
 std::optional<int> runGuests(const QCommandLineParser &parser)
 {
     if (!parser.positionalArguments().isEmpty())
@@ -177,16 +221,24 @@ const QList<Command> &commands()
         {QStringLiteral("reset-password"), QStringLiteral("CODE"), {{QStringLiteral("CODE"), QStringLiteral("The operator's code.")}},
          QStringLiteral("Empty the password of operator CODE; the operator sets a new one at the next logon."),
          {kServer}, runResetPassword},
-        {QStringLiteral("card"), QStringLiteral("read | decode HEX"),
+        {QStringLiteral("card"), QStringLiteral("read | decode HEX | erase"),
          {{QStringLiteral("read"), QStringLiteral("Read the card on the encoder.")},
-          {QStringLiteral("decode HEX"), QStringLiteral("Decode the read buffer HEX.")}},
+          {QStringLiteral("decode HEX"), QStringLiteral("Decode the read buffer HEX.")},
+          {QStringLiteral("erase"), QStringLiteral("Erase the card on the encoder as operator --operator; only with "
+                                                   "--yes, which answers the question OK.")}},
          QStringLiteral("Read the card on the encoder, or decode a read buffer without a device, and print its "
-                        "fields as field=value lines."),
-         {kServer}, runCard},
+                        "fields as field=value lines; or erase the card on the encoder."),
+         {kOperator, kYes, kServer}, runCard},
         {QStringLiteral("checkin"), QStringLiteral("ROOM"), {{QStringLiteral("ROOM"), QStringLiteral("The room, as 1-101.")}},
          QStringLiteral("Check a guest in at ROOM and issue the guest card on the card lying on the encoder, with the "
                         "front desk's defaults. Prints CardID=<id>; the boxes go to stderr."),
          {kOperator, kName, kOut, kPrice, kCover, kNoCover, kYes, kServer}, runCheckIn},
+        {QStringLiteral("checkout"), QStringLiteral("ROOM | --card"),
+         {{QStringLiteral("ROOM"), QStringLiteral("The room, as 1-101, that the guest --name leaves without card.")}},
+         QStringLiteral("Check a guest out: without card the current guest NAME of ROOM (asked, answered Yes only "
+                        "with --yes), or with --card the guest of the card lying on the encoder, whose card is "
+                        "read again and erased. The boxes go to stderr."),
+         {kOperator, kLeavingName, kCard, kYes, kServer}, runCheckOut},
         {QStringLiteral("guests"), QString(), {},
          QStringLiteral("Print the current guests of every room: BldRoomNo, Name, Flag, CardID, ComeTime and GoTime, "
                         "separated by tabs, ordered by room and stay."),
