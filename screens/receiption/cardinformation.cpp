@@ -123,16 +123,17 @@ CardStatusTexts CardStatusTextsOf()
     return status;
 }
 
-bool ShowCardInformation(const CardInfoTexts &texts, bool typedCardID, CardStatusTexts *status)
+bool ReadCardInformation(bool typedCardID)
 {
     if (!typedCardID && !ReadCardOnEncoder())
         return false;
     curCard = TCardInfo();
-    if (!DecodeCard())
-        return false;
-    *status = CardStatusTextsOf();
+    return DecodeCard();
+}
+
+void ShowCardInformationBox(const CardInfoTexts &texts)
+{
     ShowInfo(QStringLiteral("N9055---%1").arg(curCard.iType), CardInformationText(texts));
-    return true;
 }
 
 bool PrepareTypedCardID(const QString &typed)

@@ -23,10 +23,11 @@ QString CardInformationText(const CardInfoTexts &texts);
 CardStatusTexts CardStatusTextsOf();
 
 // Reads the card on the encoder (or, with typedCardID, takes bufCard as
-// PrepareTypedCardID left it), decodes it and shows its information box
-// (N9055---kind). False when no card was read or decoded (a blank card shows
-// only its notice); texts then are left as they were.
-bool ShowCardInformation(const CardInfoTexts &texts, bool typedCardID, CardStatusTexts *status);
+// PrepareTypedCardID left it) and decodes it into curCard. False when no card
+// was read or decoded (a blank card shows only its notice).
+bool ReadCardInformation(bool typedCardID);
+// The information box of curCard (N9055---kind).
+void ShowCardInformationBox(const CardInfoTexts &texts);
 
 // Puts a card holding only the typed 8-character card ID into bufCard: its
 // last 6 characters serve as both the issue and the end time. False, with

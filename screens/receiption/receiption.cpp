@@ -592,12 +592,13 @@ void TfrmReceiption::cmdCardEraseClick()
 
 void TfrmReceiption::cmdCardInfoClick(bool typedCardID)
 {
-    CardStatusTexts shown;
-    if (!ShowCardInformation(m_cardInfoTexts, typedCardID, &shown))
+    if (!ReadCardInformation(typedCardID))
         return;
+    const CardStatusTexts shown = CardStatusTextsOf();
     StaBarPanels[0]->setText(shown.options);
     StaBarPanels[3]->setText(shown.dai);
     StaBarPanels[5]->setText(shown.flags);
+    ShowCardInformationBox(m_cardInfoTexts);
 }
 
 void TfrmReceiption::typedCardInfo()

@@ -310,8 +310,8 @@ void TestCheckOut::erasesCards()
 void TestCheckOut::showsCardInformation()
 {
     issue(0, QStringLiteral("Anna"));
-    CardStatusTexts status;
-    QVERIFY(ShowCardInformation(ReadCardInfoTexts(), false, &status));
+    QVERIFY(ReadCardInformation(false));
+    ShowCardInformationBox(ReadCardInfoTexts());
     QCOMPARE(m_world->port.captions(), QStringList{"N9055---6"});
     const QString text = m_world->port.boxes()[0].text;
     QVERIFY2(text.startsWith(QStringLiteral("\nGuest Card [") + curCard.CardID + QStringLiteral("]\n\nDate of Issue:  "
@@ -321,13 +321,15 @@ void TestCheckOut::showsCardInformation()
              qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("\nHolder:   Anna\n")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("\nOperator Code:   007")), qPrintable(text));
+    const CardStatusTexts status = CardStatusTextsOf();
     QCOMPARE(status.dai, QStringLiteral("Dai: %1").arg(curCard.Dai));
+    QCOMPARE(status.flags, QStringLiteral("LLock"));
     QVERIFY(status.options.isEmpty());
 
     // A blank card shows only that it is blank.
     m_world->port.clear();
     m_world->encoder->sim(QStringLiteral("blank"));
-    QVERIFY(!ShowCardInformation(ReadCardInfoTexts(), false, &status));
+    QVERIFY(!ReadCardInformation(false));
     QCOMPARE(m_world->port.captions(), QStringList{"N9048"});
     QCOMPARE(m_world->port.boxes()[0].text, QStringLiteral("Blank Card"));
 }
@@ -338,8 +340,8 @@ void TestCheckOut::typedCardID()
     QVERIFY(!PrepareTypedCardID(QStringLiteral("6A1234")));
     QVERIFY(PrepareTypedCardID(QStringLiteral(" 6A123456 ")));
     QCOMPARE(BufCardText().left(46), QString(24, u'0') + QStringLiteral("6A123456123456") + QString(8, u'0'));
-    CardStatusTexts status;
-    QVERIFY(ShowCardInformation(ReadCardInfoTexts(), true, &status));
+    QVERIFY(ReadCardInformation(true));
+    ShowCardInformationBox(ReadCardInfoTexts());
     // The typed card carries no hotel code: the warning comes first.
     const QStringList captions = m_world->port.captions();
     QCOMPARE(captions.first(), QStringLiteral("N9067"));
