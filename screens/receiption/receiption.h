@@ -13,6 +13,7 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class GuestPanel;
+class StatusPanel;
 class QLabel;
 class QPushButton;
 class QScrollBar;
@@ -47,6 +48,7 @@ public:
     QPushButton *Button2;
     QChartView *Chart1;
     GuestPanel *Panel4;
+    StatusPanel *Panel3;
     QToolButton *cmdWalkIn;
     QToolButton *cmdTeamIn;
     QToolButton *cmdReservation;
@@ -87,6 +89,7 @@ private:
     // The guest panel picked a room of another building: the board follows.
     void selectChosenBuilding();
     void cmdDispChartClick();
+    void cmdModiRoomStatusClick();
     void Button1Click();
     void Button2Click();
     void Timer1Timer();
