@@ -4,7 +4,6 @@
 #include "cards/encoderlibrary.h"
 #include "core/clock.h"
 #include "core/consoleport.h"
-#include "core/rights.h"
 #include "core/settings.h"
 #include "core/sharedtexts.h"
 #include "core/state.h"
@@ -12,29 +11,12 @@
 #include "screens/receiption/walkin.h"
 #include "store/database.h"
 #include "store/guests.h"
-#include "store/operators.h"
 #include "store/rooms.h"
+#include "tools/admin/operatoroption.h"
 
 #include <cstdio>
 
 namespace {
-
-bool refuse(const QString &reason)
-{
-    std::fprintf(stderr, "zumerak-admin: %s\n", qPrintable(reason));
-    return false;
-}
-
-// curOperator and strQX for the code, as a logon would set them.
-bool takeOperator(const QString &code)
-{
-    if (!LoadOperator(code))
-        return refuse(code + QStringLiteral(" is not an operator"));
-    curOperator.GongHao = code;
-    if (!HasRight(kWalkInRight))
-        return refuse(QStringLiteral("the role of %1 has no right to check guests in").arg(code));
-    return true;
-}
 
 // The walk-in panel on the room, as the operator would fill it.
 bool openRoom(const CheckInOptions &options, IssueRequest *request)
@@ -92,7 +74,7 @@ int RunCheckIn(const CheckInOptions &options)
     LoadSettings();
     LoadSharedTexts();
     TData1 data;
-    if (!Db().isOpen() || !LoadAryRoom() || !takeOperator(options.operatorCode))
+    if (!Db().isOpen() || !LoadAryRoom() || !TakeOperator(options.operatorCode, kWalkInRight, QStringLiteral("check guests in")))
         return 1;
     IssueRequest request;
     if (!openRoom(options, &request))

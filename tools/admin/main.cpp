@@ -6,6 +6,7 @@
 #include "tools/admin/initcommand.h"
 #include "tools/admin/resetpasswordcommand.h"
 #include "tools/admin/roomscommand.h"
+#include "tools/admin/roomstatuscommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -29,6 +30,9 @@ const char kUsage[] =
     "          [--cover|--no-cover] [--yes] [--server]\n"
     "                                         issue a walk-in guest card for ROOM (1-101) on the\n"
     "                                         card on the encoder, as operator CODE; prints CardID=\n"
+    "  room-status ROOM STATUS --operator CODE [--memo TEXT] [--yes] [--server]\n"
+    "                                         set the status of ROOM (1-101) as operator CODE: VC, OH,\n"
+    "                                         TO, VD, OO, OC_WalkIn or OC_Team; --memo only with OO\n"
     "  guests [--server]                      print the current guests: BldRoomNo, Name, Flag,\n"
     "                                         CardID, ComeTime, GoTime\n"
     "  card read [--server]                   read and decode the card on the encoder\n"
@@ -56,6 +60,14 @@ const QCommandLineOption kCover(QStringLiteral("cover"),
                                 QStringLiteral("Earlier cards of the room stop opening it (the default for a vacant "
                                                "or reserved room)."));
 const QCommandLineOption kNoCover(QStringLiteral("no-cover"), QStringLiteral("Earlier cards of the room keep working."));
+const QCommandLineOption kStatusOperator(QStringLiteral("operator"),
+                                         QStringLiteral("The operator who sets the status; the rights of its role "
+                                                        "apply."),
+                                         QStringLiteral("CODE"));
+const QCommandLineOption kMemo(QStringLiteral("memo"),
+                               QStringLiteral("With OO: what is being repaired, the room's memo (at most 100 "
+                                              "characters)."),
+                               QStringLiteral("TEXT"));
 const QCommandLineOption kYes(QStringLiteral("yes"),
                               QStringLiteral("Answer OK to the questions; without it they are answered Cancel."));
 
@@ -153,6 +165,31 @@ std::optional<int> runCheckIn(const QCommandLineParser &parser)
     return RunCheckIn(options);
 }
 
+std::optional<int> runRoomStatus(const QCommandLineParser &parser)
+{
+    const QStringList args = parser.positionalArguments();
+    if (args.size() != 2)
+        return std::nullopt;
+    const QString command = QStringLiteral("room-status");
+    RoomStatusOptions options;
+    options.room = args[0];
+    const std::optional<RoomStatus> status = SettableStatus(args[1]);
+    if (!status)
+        return usageError(QStringLiteral("STATUS is one of VC, OH, TO, VD, OO, OC_WalkIn, OC_Team, not '%1'")
+                              .arg(args[1]),
+                          command);
+    options.status = *status;
+    options.operatorCode = parser.value(kStatusOperator);
+    if (options.operatorCode.isEmpty())
+        return usageError(QStringLiteral("--operator CODE is required"), command);
+    if (parser.isSet(kMemo) && options.status != RoomStatus::OO)
+        return usageError(QStringLiteral("--memo is only for OO"), command);
+    options.memo = parser.value(kMemo);
+    options.yes = parser.isSet(kYes);
+    options.server = parser.isSet(kServer);
+    return RunRoomStatus(options);
+}
+
 std::optional<int> runGuests(const QCommandLineParser &parser)
 {
     if (!parser.positionalArguments().isEmpty())
@@ -187,6 +224,13 @@ const QList<Command> &commands()
          QStringLiteral("Check a guest in at ROOM and issue the guest card on the card lying on the encoder, with the "
                         "front desk's defaults. Prints CardID=<id>; the boxes go to stderr."),
          {kOperator, kName, kOut, kPrice, kCover, kNoCover, kYes, kServer}, runCheckIn},
+        {QStringLiteral("room-status"), QStringLiteral("ROOM STATUS"),
+         {{QStringLiteral("ROOM"), QStringLiteral("The room, as 1-101.")},
+          {QStringLiteral("STATUS"), QStringLiteral("VC, OH, TO, VD, OO, OC_WalkIn or OC_Team.")}},
+         QStringLiteral("Set the status of ROOM as the front desk's status setting does. VC also empties the room's "
+                        "cards, memo and planned check-out; its guests stay. Prints Status=<text>; the boxes go to "
+                        "stderr."),
+         {kStatusOperator, kMemo, kYes, kServer}, runRoomStatus},
         {QStringLiteral("guests"), QString(), {},
          QStringLiteral("Print the current guests of every room: BldRoomNo, Name, Flag, CardID, ComeTime and GoTime, "
                         "separated by tabs, ordered by room and stay."),
