@@ -374,6 +374,34 @@ bool UpdateRoomDoor(const RoomKey &key, int romId2, int publicDoor, QString *err
     return execute(update, error);
 }
 
+bool UpdateRoomStatus(const RoomKey &key, const QString &status, bool vacate, const QString &memo, QString *error)
+{
+    QString sql = QStringLiteral("UPDATE RoomInfo SET Status=:a");
+    if (vacate)
+        sql += QStringLiteral(",CardCount=:b,FirstCkOut=:f");
+    const bool setMemo = vacate || !memo.isEmpty();
+    if (setMemo)
+        sql += QStringLiteral(",BeiZhu=:c");
+    sql += QStringLiteral(" WHERE (BldNo=:a1) AND (FlrNo=:b1) AND (RomID=:c1)");
+    QSqlQuery update(Db());
+    update.prepare(sql);
+    update.bindValue(QStringLiteral(":a"), status);
+    if (vacate) {
+        update.bindValue(QStringLiteral(":b"), 0);
+        update.bindValue(QStringLiteral(":f"), DateTimeZero());
+    }
+    if (setMemo)
+        update.bindValue(QStringLiteral(":c"), textValue(memo));
+    bindKey(update, key);
+    if (!execute(update, error))
+        return false;
+    if (update.numRowsAffected() == 0) {
+        *error = QStringLiteral("No room %1 in RoomInfo").arg(LockNoOfKey(key));
+        return false;
+    }
+    return true;
+}
+
 bool DeleteRoom(const RoomKey &key, QString *error)
 {
     QSqlQuery remove(Db());

@@ -72,6 +72,12 @@ bool UpdateRoom(const RoomKey &key, const RoomKey &target, const TRoomInfo &valu
 // The second index and the public-door mark of the row of key.
 bool UpdateRoomDoor(const RoomKey &key, int romId2, int publicDoor, QString *error);
 bool DeleteRoom(const RoomKey &key, QString *error);
+// A room's status set by hand. With vacate the room also loses its cards,
+// its memo and its planned check-out; a memo that is not empty becomes the
+// room's memo. Its guests, issue counter and reservation stay. False with the
+// database's message in error, also when no row has the key (a room another
+// desk removed), so that nothing counts as set that was not.
+bool UpdateRoomStatus(const RoomKey &key, const QString &status, bool vacate, const QString &memo, QString *error);
 
 // Replaces aryRoom with every room of the database, after bringing RoomInfo up
 // to date. A row whose building, floor or index is no lock-number part is

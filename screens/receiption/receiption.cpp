@@ -9,6 +9,7 @@
 #include "screens/receiption/guestcard.h"
 #include "screens/receiption/guestpanel.h"
 #include "screens/receiption/statusicons.h"
+#include "screens/receiption/statuspanel.h"
 #include "store/rooms.h"
 #include "ui/buttonrights.h"
 #include "ui/enterkey.h"
@@ -110,6 +111,7 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
     , Button2(new QPushButton(QStringLiteral("+"), this))
     , Chart1(new QChartView)
     , Panel4(new GuestPanel)
+    , Panel3(new StatusPanel)
     , cmdWalkIn(operationButton(this, QStyle::SP_DialogYesButton))
     , cmdTeamIn(operationButton(this, QStyle::SP_DirHomeIcon))
     , cmdReservation(operationButton(this, QStyle::SP_FileDialogDetailedView))
@@ -214,6 +216,7 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
     boardArea->addWidget(board);
     boardArea->addWidget(Chart1);
     boardArea->addWidget(Panel4);
+    boardArea->addWidget(Panel3);
 
     // The scroll bar takes the upper half beside the board, "-" and "+" lie
     // low down under it.
@@ -300,6 +303,11 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
     });
     connect(Panel4, &GuestPanel::closed, this, &TfrmReceiption::GuestPanelClosed);
     connect(Panel4, &GuestPanel::buildingChosen, this, &TfrmReceiption::selectChosenBuilding);
+    connect(cmdModiRoomStatus, &QPushButton::clicked, this, &TfrmReceiption::cmdModiRoomStatusClick);
+    connect(Panel3, &StatusPanel::status, this, [this](int panel, const QString &text) {
+        StaBarPanels[panel]->setText(text);
+    });
+    connect(Panel3, &StatusPanel::closed, this, &TfrmReceiption::GuestPanelClosed);
 
     FormCreate();
 }
@@ -408,6 +416,8 @@ void TfrmReceiption::cmbBuildingNameCloseUp()
     }
     FillStatusChart();
     StaBarPanels[1]->setText(QStringLiteral("Rooms:  %1").arg(m_counters.total));
+    if (boardArea->currentWidget() == Panel3)
+        Panel3->FillStatusGrid(true);
     {
         const QSignalBlocker quiet(ScrlBar1);
         ScrlBar1->setValue(0);
@@ -633,6 +643,16 @@ void TfrmReceiption::cmdDispChartClick()
     StaBarPanels[2]->setText(cmdDispChart->text());
     if (!show)
         startRefreshWhenNeeded();
+}
+
+void TfrmReceiption::cmdModiRoomStatusClick()
+{
+    if (boardArea->currentWidget() == Panel3) {
+        Panel3->cmdCloseModiRoomStatusClick();
+        return;
+    }
+    boardArea->setCurrentWidget(Panel3);
+    Panel3->Open(cmdModiRoomStatus->text());
 }
 
 void TfrmReceiption::startRefreshWhenNeeded()

@@ -15,6 +15,7 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class GuestPanel;
+class StatusPanel;
 class QLabel;
 class QAction;
 class QMenu;
@@ -51,6 +52,7 @@ public:
     QPushButton *Button2;
     QChartView *Chart1;
     GuestPanel *Panel4;
+    StatusPanel *Panel3;
     QToolButton *cmdWalkIn;
     QToolButton *cmdTeamIn;
     QToolButton *cmdReservation;
@@ -111,6 +113,7 @@ private:
     // The guest panel picked a room of another building: the board follows.
     void selectChosenBuilding();
     void cmdDispChartClick();
+    void cmdModiRoomStatusClick();
     void Button1Click();
     void Button2Click();
     void Timer1Timer();

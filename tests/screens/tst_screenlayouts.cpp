@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -80,6 +81,7 @@ const QList<ScreenCase> &screenCases()
         {"system maintenance", {700, 520}, [] { return maintenanceWithExtraOptions(); }},
         {"front desk", {1051, 710}, [] { return shown(new TfrmReceiption); }},
         {"front desk, walk-in panel", {1051, 710}, [] { auto *desk = new TfrmReceiption; shown(desk); desk->cmdWalkIn->click(); return static_cast<QWidget *>(desk); }},
+        {"front desk, status panel", {1051, 710}, [] { auto *desk = new TfrmReceiption; shown(desk); desk->cmdModiRoomStatus->click(); return static_cast<QWidget *>(desk); }},
     };
     return cases;
 }

@@ -3,6 +3,7 @@
 #include "support/operatorrows.h"
 #include "support/testworld.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTest>
 
@@ -28,6 +29,9 @@ private slots:
     void checkoutWithCardAndCardErase();
     void checkoutRefuses_data();
     void checkoutRefuses();
+    void roomStatusSetsTheRoom();
+    void roomStatusRefuses_data();
+    void roomStatusRefuses();
 };
 
 namespace {
@@ -467,6 +471,41 @@ void TestAdmin::checkoutWithCardAndCardErase()
     QVERIFY(admin({"guests"}).out.startsWith("1-102\tBert\t"));
 }
 
+namespace {
+
+// Status, CardCount and BeiZhu of room 1-101 as stored.
+QStringList room101()
+{
+    QString error;
+    if (!OpenFileDatabase(QDir::current().filePath("Zumerak.MDB"), &error))
+        return {error};
+    const QStringList row = {SqlScalar("SELECT Status FROM RoomInfo WHERE BldNo=1 AND RoomNo='101'").toString(),
+                             SqlScalar("SELECT CardCount FROM RoomInfo WHERE BldNo=1 AND RoomNo='101'").toString(),
+                             SqlScalar("SELECT BeiZhu FROM RoomInfo WHERE BldNo=1 AND RoomNo='101'").toString()};
+    CloseDatabase();
+    return row;
+}
+
+} // namespace
+
+void TestAdmin::roomStatusSetsTheRoom()
+{
+    TestWorld world;
+    QVERIFY(sampleWithOperators(world));
+    const Run cleaning = admin({"room-status", "1-101", "VD", "--operator", "ann", "--yes"});
+    QVERIFY2(cleaning.exitCode == 0, qPrintable(cleaning.err));
+    QCOMPARE(cleaning.out, QString("Status=Cleaning Room\n"));
+    QVERIFY(cleaning.err.startsWith("N9071: \nAre you sure to modify the Room Status?\n\nRoom No.:  101\n\n"
+                                    "Vacant  -->  Cleaning Room\n"));
+    const Run repair = admin({"room-status", "1-101", "OO", "--operator", "ann", "--memo", "  broken lock  "});
+    QVERIFY2(repair.exitCode == 0, qPrintable(repair.err));
+    QCOMPARE(repair.err, QString());
+    QCOMPARE(room101(), (QStringList{"Maintenance", "0", "broken lock"}));
+    const Run vacant = admin({"room-status", "1-101", "VC", "--operator", "ann"});
+    QVERIFY2(vacant.exitCode == 0, qPrintable(vacant.err));
+    QCOMPARE(room101(), (QStringList{"Vacant", "0", ""}));
+}
+
 void TestAdmin::checkoutRefuses_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -504,6 +543,49 @@ void TestAdmin::checkoutRefuses()
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.startsWith(err), qPrintable(run.err));
     QVERIFY(admin({"guests"}).out.startsWith("1-101\tAnna\tWalkIn\t"));
+}
+
+void TestAdmin::roomStatusRefuses_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err");
+    const QString statuses = "zumerak-admin room-status: STATUS is one of VC, OH, TO, VD, OO, OC_WalkIn, OC_Team, ";
+    QTest::newRow("a reservation is set by no operation")
+        << QStringList{"room-status", "1-101", "OT", "--operator", "ann"} << 2 << statuses + "not 'OT'\n";
+    QTest::newRow("an unknown status") << QStringList{"room-status", "1-101", "vd", "--operator", "ann"} << 2
+                                       << statuses + "not 'vd'\n";
+    QTest::newRow("a memo for another status")
+        << QStringList{"room-status", "1-101", "VD", "--operator", "ann", "--memo", "x"} << 2
+        << "zumerak-admin room-status: --memo is only for OO\n";
+    QTest::newRow("no operator") << QStringList{"room-status", "1-101", "OO"} << 2
+                                 << "zumerak-admin room-status: --operator CODE is required\n";
+    QTest::newRow("no status") << QStringList{"room-status", "1-101", "--operator", "ann"} << 2
+                               << "zumerak-admin room-status: expects ROOM STATUS after its options\n";
+    QTest::newRow("a role") << QStringList{"room-status", "1-101", "OO", "--operator", "proQuanXian_A"} << 1
+                            << "zumerak-admin: proQuanXian_A is not an operator\n";
+    QTest::newRow("no status-setting right") << QStringList{"room-status", "1-101", "OO", "--operator", "kid"} << 1
+                                             << "zumerak-admin: the role of kid has no right to set room statuses\n";
+    QTest::newRow("an unknown room") << QStringList{"room-status", "9-999", "OO", "--operator", "ann"} << 1
+                                     << "E0021: ";
+    QTest::newRow("the question answered Cancel")
+        << QStringList{"room-status", "1-101", "OH", "--operator", "ann"} << 1
+        << "N9071: \nAre you sure to modify the Room Status?\n\nRoom No.:  101\n\nVacant  -->  Hour Used\n"
+           "N9033: Please Select Room(s)\n";
+}
+
+void TestAdmin::roomStatusRefuses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, err);
+    TestWorld world;
+    QVERIFY(sampleWithOperators(world));
+    const Run run = admin(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.startsWith(err), qPrintable(run.err));
+    QCOMPARE(run.out, QString());
+    QCOMPARE(room101(), (QStringList{"Vacant", "0", ""}));
 }
 
 QTEST_GUILESS_MAIN(TestAdmin)

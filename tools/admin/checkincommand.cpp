@@ -66,6 +66,7 @@ int RunCheckIn(const CheckInOptions &options)
     DeskCommand desk(options.yes, options.server);
     if (!desk.start(options.operatorCode, {kWalkInRight, kIssueCardRight}, QStringLiteral("check guests in")))
         return 1;
+    desk.openEncoder();
     IssueRequest request;
     if (!openRoom(options, &request))
         return 1;

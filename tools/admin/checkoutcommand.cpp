@@ -39,8 +39,10 @@ int RunCheckOut(const CheckOutOptions &options)
     DeskCommand desk(options.yes, options.server);
     const DeskTexts texts = ReadDeskTexts();
     if (options.withCard) {
-        if (!desk.start(options.operatorCode, {kCheckOutByCardRight}, QStringLiteral("check guests out with card"))
-            || !ReadGuestCard(texts))
+        if (!desk.start(options.operatorCode, {kCheckOutByCardRight}, QStringLiteral("check guests out with card")))
+            return 1;
+        desk.openEncoder();
+        if (!ReadGuestCard(texts))
             return 1;
         curMenu = QStringLiteral("CheckOutWithCard");
         return CheckOutWithCard(CardDataOfBufCard(), texts) ? 0 : 1;

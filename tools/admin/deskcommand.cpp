@@ -47,8 +47,12 @@ bool DeskCommand::start(const QString &operatorCode, const QList<int> &rights, c
         if (!HasRight(right))
             return refuse(QStringLiteral("the role of %1 has no right to %2").arg(operatorCode, what));
     }
+    return true;
+}
+
+void DeskCommand::openEncoder()
+{
     OpenEncoder();
     if (EncoderMode >= 0)
         Encoder::IniCard(EncoderMode, 2, ReaderInfo);
-    return true;
 }

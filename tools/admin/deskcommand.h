@@ -10,7 +10,8 @@
 // as the front desk has it after a logon: the boxes on stderr, questions
 // answered OK only when the command was told to go ahead (--yes), the
 // settings and texts, the database, the room registry, the operator with the
-// rights its role gives, and the encoder. It lives as long as the command.
+// rights its role gives, and for the card commands the encoder. It lives as
+// long as the command.
 class DeskCommand {
 public:
     DeskCommand(bool yes, bool server);
@@ -18,6 +19,8 @@ public:
     // True when everything is in place for operator code, whose role has
     // every one of rights (refused on stderr, naming what, otherwise).
     bool start(const QString &operatorCode, const QList<int> &rights, const QString &what);
+    // The encoder, opened and greeted as at logon; a missing one is shown.
+    void openEncoder();
 
 private:
     ConsolePort m_port;

@@ -8,6 +8,7 @@
 #include "tools/admin/initcommand.h"
 #include "tools/admin/resetpasswordcommand.h"
 #include "tools/admin/roomscommand.h"
+#include "tools/admin/roomstatuscommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -31,6 +32,9 @@ const char kUsage[] =
     "          [--cover|--no-cover] [--yes] [--server]\n"
     "                                         issue a walk-in guest card for ROOM (1-101) on the\n"
     "                                         card on the encoder, as operator CODE; prints CardID=\n"
+    "  room-status ROOM STATUS --operator CODE [--memo TEXT] [--yes] [--server]\n"
+    "                                         set the status of ROOM (1-101) as operator CODE: VC, OH,\n"
+    "                                         TO, VD, OO, OC_WalkIn or OC_Team; --memo only with OO\n"
     "  guests [--server]                      print the current guests: BldRoomNo, Name, Flag,\n"
     "                                         CardID, ComeTime, GoTime\n"
     "  checkout ROOM --operator CODE --name NAME [--yes] [--server]\n"
@@ -69,6 +73,14 @@ const QCommandLineOption kLeavingName(QStringLiteral("name"), QStringLiteral("Th
                                       QStringLiteral("NAME"));
 const QCommandLineOption kCard(QStringLiteral("card"),
                                QStringLiteral("Check out the guest of the card lying on the encoder, and erase it."));
+const QCommandLineOption kStatusOperator(QStringLiteral("operator"),
+                                         QStringLiteral("The operator who sets the status; the rights of its role "
+                                                        "apply."),
+                                         QStringLiteral("CODE"));
+const QCommandLineOption kMemo(QStringLiteral("memo"),
+                               QStringLiteral("With OO: what is being repaired, the room's memo (at most 100 "
+                                              "characters)."),
+                               QStringLiteral("TEXT"));
 const QCommandLineOption kYes(QStringLiteral("yes"),
                               QStringLiteral("Answer OK to the questions; without it they are answered Cancel."));
 
@@ -197,6 +209,31 @@ std::optional<int> runCheckOut(const QCommandLineParser &parser)
     return RunCheckOut(options);
 }
 
+std::optional<int> runRoomStatus(const QCommandLineParser &parser)
+{
+    const QStringList args = parser.positionalArguments();
+    if (args.size() != 2)
+        return std::nullopt;
+    const QString command = QStringLiteral("room-status");
+    RoomStatusOptions options;
+    options.room = args[0];
+    const std::optional<RoomStatus> status = SettableStatus(args[1]);
+    if (!status)
+        return usageError(QStringLiteral("STATUS is one of VC, OH, TO, VD, OO, OC_WalkIn, OC_Team, not '%1'")
+                              .arg(args[1]),
+                          command);
+    options.status = *status;
+    options.operatorCode = parser.value(kStatusOperator);
+    if (options.operatorCode.isEmpty())
+        return usageError(QStringLiteral("--operator CODE is required"), command);
+    if (parser.isSet(kMemo) && options.status != RoomStatus::OO)
+        return usageError(QStringLiteral("--memo is only for OO"), command);
+    options.memo = parser.value(kMemo);
+    options.yes = parser.isSet(kYes);
+    options.server = parser.isSet(kServer);
+    return RunRoomStatus(options);
+}
+
 std::optional<int> runGuests(const QCommandLineParser &parser)
 {
     if (!parser.positionalArguments().isEmpty())
@@ -239,6 +276,13 @@ const QList<Command> &commands()
                         "with --yes), or with --card the guest of the card lying on the encoder, whose card is "
                         "read again and erased. The boxes go to stderr."),
          {kOperator, kLeavingName, kCard, kYes, kServer}, runCheckOut},
+        {QStringLiteral("room-status"), QStringLiteral("ROOM STATUS"),
+         {{QStringLiteral("ROOM"), QStringLiteral("The room, as 1-101.")},
+          {QStringLiteral("STATUS"), QStringLiteral("VC, OH, TO, VD, OO, OC_WalkIn or OC_Team.")}},
+         QStringLiteral("Set the status of ROOM as the front desk's status setting does. VC also empties the room's "
+                        "cards, memo and planned check-out; its guests stay. Prints Status=<text>; the boxes go to "
+                        "stderr."),
+         {kStatusOperator, kMemo, kYes, kServer}, runRoomStatus},
         {QStringLiteral("guests"), QString(), {},
          QStringLiteral("Print the current guests of every room: BldRoomNo, Name, Flag, CardID, ComeTime and GoTime, "
                         "separated by tabs, ordered by room and stay."),
