@@ -354,6 +354,67 @@ bool ReadCurrentGuests(QList<TGuestInfo> *guests, QString *error)
     return true;
 }
 
+namespace {
+
+bool readRooms(QSqlQuery &query, const QString &key, QStringList *rooms)
+{
+    rooms->clear();
+    if (!runLoad(query, key))
+        return false;
+    while (query.next())
+        rooms->append(query.value(0).toString());
+    return true;
+}
+
+} // namespace
+
+bool ReadGroupRooms(const QString &flag, const QString &name, const QString &cNo, QStringList *rooms)
+{
+    QSqlQuery query(Db());
+    query.prepare(QStringLiteral("SELECT DISTINCT BldRoomNo FROM GuestInfo WHERE ((Flag=:a) AND (Name=:b) AND (CNo=:c)) "
+                                 "ORDER BY BldRoomNo"));
+    query.bindValue(QStringLiteral(":a"), flag);
+    query.bindValue(QStringLiteral(":b"), name);
+    query.bindValue(QStringLiteral(":c"), cNo);
+    return readRooms(query, QStringLiteral("Name: ") + name, rooms);
+}
+
+bool ReadBusyRooms(const QDateTime &checkIn, const QDateTime &checkOut, QStringList *rooms)
+{
+    QSqlQuery query(Db());
+    query.prepare(QStringLiteral("SELECT DISTINCT BldRoomNo FROM GuestInfo WHERE ((Flag<>:a) AND (Flag<>:b))"
+                                 " AND NOT ((ComeTime>:c) OR (GoTime<:d)) ORDER BY BldRoomNo"));
+    query.bindValue(QStringLiteral(":a"), flag(kFlagCheckOut));
+    query.bindValue(QStringLiteral(":b"), flag(kFlagCancelReservation));
+    query.bindValue(QStringLiteral(":c"), checkOut);
+    query.bindValue(QStringLiteral(":d"), checkIn);
+    return readRooms(query, QStringLiteral("Period: ") + DateTimeText(checkIn) + QStringLiteral(" - ")
+                                + DateTimeText(checkOut),
+                     rooms);
+}
+
+bool CancelReservationRows(const QString &bldRoomNo, const QString &name, const QString &cNo, const QDateTime &time)
+{
+    BusyCursor busy;
+    QSqlQuery update(Db());
+    update.prepare(QStringLiteral("UPDATE GuestInfo SET GoTime=:a,Flag=:b WHERE ((Flag=:c) AND (BldRoomNo=:d) "
+                                  "AND (Name=:e) AND (CNo=:f))"));
+    update.bindValue(QStringLiteral(":a"), time);
+    update.bindValue(QStringLiteral(":b"), flag(kFlagCancelReservation));
+    update.bindValue(QStringLiteral(":c"), flag(kFlagReservation));
+    update.bindValue(QStringLiteral(":d"), bldRoomNo);
+    update.bindValue(QStringLiteral(":e"), name);
+    update.bindValue(QStringLiteral(":f"), cNo);
+    if (update.exec())
+        return true;
+    ShowError(QStringLiteral("E0028"),
+              DbFailureText(QStringLiteral("CheckOut GuestInfo Failure\n"), update.lastError().text(),
+                            {QStringLiteral("BldRoomNo: ") + bldRoomNo, QStringLiteral("GuestName: ") + name,
+                             QStringLiteral("CNo.: ") + cNo, QStringLiteral("Flag: ") + flag(kFlagCancelReservation),
+                             QStringLiteral("dt: ") + DateTimeText(time)}));
+    return false;
+}
+
 QDateTime FirstReservationTime(const QString &bldRoomNo)
 {
     QSqlQuery query(Db());

@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The guest register: one GuestInfo row per stay of one guest in one room. The
 // front desk fills curGuest and calls these; the loads fill aryGuest and
@@ -47,6 +48,19 @@ int LoadGuestsByFlag(const QString &flag);
 // The stays of the current guests of every room (flags WalkIn, TeamIn and
 // Copy), one per row, ordered by room and ID. False with the reason in error.
 bool ReadCurrentGuests(QList<TGuestInfo> *guests, QString *error);
+
+// The rooms, in order, that hold rows of the guest name / cNo under flag: the
+// rooms of a group ("TeamIn") or of a reservation ("Reservation"). False
+// (E0070) when they cannot be read.
+bool ReadGroupRooms(const QString &flag, const QString &name, const QString &cNo, QStringList *rooms);
+// The rooms, in order, taken at some time between checkIn and checkOut by a
+// stay or a reservation that was neither checked out nor cancelled. False
+// (E0070) when they cannot be read.
+bool ReadBusyRooms(const QDateTime &checkIn, const QDateTime &checkOut, QStringList *rooms);
+// Cancels the reservation rows of the guest in the room: flag
+// "CancelReservation", GoTime time. The guest's other rows stay as they are.
+// False on failure (E0028).
+bool CancelReservationRows(const QString &bldRoomNo, const QString &name, const QString &cNo, const QDateTime &time);
 
 // The earliest reserved arrival of the room, the zero when it has none.
 QDateTime FirstReservationTime(const QString &bldRoomNo);

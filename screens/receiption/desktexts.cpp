@@ -22,7 +22,17 @@ DeskTexts ReadDeskTexts()
     d.msgCardEraseOK = t("msgCardEraseOK", "Card Erase Success");
     d.errCardErase = t("errCardErase", "Card Erase Failure");
     d.msgOtherCard = t("msgOtherCard", "This is not the card of this check-out. Please put that card on the encoder.");
+    d.msgTeamCheckOut = t("msgTeamCheckOut", "Are you sure to Check-Out All Rooms of this Group?");
+    d.msgTeamCheckOutOK =
+        t("msgTeamCheckOutOK", "Group Check-out successfully, Please erase all cards one by one later.");
+    d.msgInputNameAndCNo = t("msgInputNameAndCNo", "Please do not forget input the two items:");
+    d.msgReservationOK = t("msgReservationOK", "Make reservation success.");
+    d.msgCancelReservation = t("msgCancelReservation", "Are you sure to cancel this reservation?");
+    d.msgCancelReservation1 =
+        t("msgCancelReservation1", "Note: Cancel the reservation of all rooms which list on the left.");
+    d.msgCancelReservationOK = t("msgCancelReservationOK", "This reservation has been cancelled.");
     d.RoomNo = t("RoomNo", "Room No.");
+    d.CNo = t("CNo", "Credential No.");
     d.GuestName = t("GuestName", "Name");
     d.CardCount = t("CardCount", "Cards Count");
     d.CardNum = InterfaceTexts::section("ROOMSDEFINATION")("CardNum", "Card Num");

@@ -9,8 +9,10 @@ struct DeskTexts {
     QString InputRoomNo, msgOverCards, msgNotVC, errExpiredTime, msgExceedYuDing, msgIssueCardOK;
     QString msgSelectGuest, msgCheckOutNoCardOK, msgCheckOutByCardOK, msgNotGuestCard, msgNoGuestInfo;
     QString msgCardErase, msgCardEraseOK, errCardErase, msgOtherCard;
+    QString msgTeamCheckOut, msgTeamCheckOutOK, msgInputNameAndCNo, msgReservationOK;
+    QString msgCancelReservation, msgCancelReservation1, msgCancelReservationOK;
     // Captions the messages and the card note quote.
-    QString RoomNo, GuestName, CardCount, CardNum, ExpiredDate, Change, Postponed, NewCheckIn, ReservationCheckIn;
+    QString RoomNo, GuestName, CNo, CardCount, CardNum, ExpiredDate, Change, Postponed, NewCheckIn, ReservationCheckIn;
 };
 
 DeskTexts ReadDeskTexts();

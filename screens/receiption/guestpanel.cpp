@@ -4,6 +4,7 @@
 #include "core/state.h"
 #include "screens/receiption/checkout.h"
 #include "screens/receiption/deskrights.h"
+#include "screens/receiption/groups.h"
 #include "screens/receiption/guestcard.h"
 #include "screens/receiption/guestpanelmodes.h"
 #include "screens/receiption/stayrules.h"
@@ -283,6 +284,14 @@ GuestPanel::GuestPanel(QWidget *parent)
     connect(cmdDetail, &QPushButton::clicked, this, &GuestPanel::cmdDetailClick);
     connect(cmdIssueCard, &QPushButton::clicked, this, &GuestPanel::cmdIssueCardClick);
     connect(cmdCheckOutNoCard, &QPushButton::clicked, this, &GuestPanel::cmdCheckOutNoCardClick);
+    connect(ListBox1, &QListWidget::itemClicked, this, &GuestPanel::ListBox1Click);
+    connect(ListBox2, &QListWidget::itemClicked, this, &GuestPanel::ListBox2Click);
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &GuestPanel::cmdSelectClick);
+    connect(ListBox2, &QListWidget::itemDoubleClicked, this, &GuestPanel::cmdUnSelectClick);
+    connect(cmdSelect, &QPushButton::clicked, this, &GuestPanel::cmdSelectClick);
+    connect(cmdUnSelect, &QPushButton::clicked, this, &GuestPanel::cmdUnSelectClick);
+    ListBox1->installEventFilter(this);
+    ListBox2->installEventFilter(this);
     connect(cmdCloseGuest, &QPushButton::clicked, this, &GuestPanel::cmdCloseGuestClick);
     // The screen enables them by the operator's rights when it is shown.
     SetTag(cmdIssueCard, kIssueCardRight);
@@ -381,6 +390,27 @@ void GuestPanel::OpenWalkIn(const QString &menuCaption)
     edtRoomNo->setFocus();
 }
 
+void GuestPanel::OpenGroupOperation(const QString &mode, const QString &menuCaption)
+{
+    // A reservation is made by the day.
+    if (mode == QLatin1String("Reservation"))
+        chkHourRate->setChecked(false);
+    OpenGuestPanel(mode, menuCaption);
+    if (mode == QLatin1String("TeamIn")) {
+        ListBox1->addItems(ListVacantRooms());
+        setStayLength(1);
+        edtRoomNo->setFocus();
+        return;
+    }
+    const QString flag = mode == QLatin1String("TeamView") ? QLatin1String(kFlagTeamIn) : QLatin1String(kFlagReservation);
+    if (LoadGuestsByFlag(flag) <= 0)
+        return;
+    for (int i = 0; i < lenAryGuest; ++i)
+        cmbName->addItem(aryGuest[i].Name);
+    cmbName->setCurrentIndex(0);
+    cmbNameSelect(0);
+}
+
 void GuestPanel::OpenForGuestCard(const QString &mode, const QString &menuCaption)
 {
     const QString cardData = CardDataOfBufCard();
@@ -414,7 +444,9 @@ bool GuestPanel::ShowRoom(const QString &bldRoomNo)
     curRoom = aryRoom[ptrAryRoom];
     lblRoomType->setText(curRoom.sType);
     lblRoomStatus->setText(curRoom.Status);
-    lblCardCount2->setText(QString::number(curRoom.CardCount));
+    lblCardCount2->setText(m_mode == QLatin1String("TeamView")
+                               ? QStringLiteral("%1 / %2").arg(curRoom.CardCount).arg(m_teamCardTotal)
+                               : QString::number(curRoom.CardCount));
     chkCover->setChecked(CoverTickedFor(curRoom));
     if (!isMode({"Reservation", "ReservationCheckIn"})) {
         chkHourRate->setChecked(HourRateTickedFor(curRoom));
@@ -493,6 +525,104 @@ void GuestPanel::cmbNameSelect(int index)
     if (DateTimePicker3->isVisibleTo(this))
         setReservationCheckIn(curGuest.ComeTime);
     emit status(2, QStringLiteral("GuestID: %1 , %2").arg(curGuest.ID).arg(curGuest.Flag));
+    if (isMode({"TeamView", "Reservation", "ReservationCheckIn"}))
+        listGroupRooms();
+}
+
+void GuestPanel::listGroupRooms()
+{
+    const bool group = m_mode == QLatin1String("TeamView");
+    QStringList rooms;
+    ListGroupRooms(group ? QLatin1String(kFlagTeamIn) : QLatin1String(kFlagReservation), curGuest, &rooms);
+    ListBox2->clear();
+    ListBox2->addItems(rooms);
+    if (group) {
+        m_teamCardTotal = TeamCardTotal(rooms);
+        lblCardCount2->setText(QString::number(m_teamCardTotal));
+    } else {
+        ListBox1->clear();
+        lblCardCount2->setText(QStringLiteral("0"));
+    }
+    edtRoomNo->clear();
+    lblRoomType->clear();
+    lblRoomStatus->clear();
+    emit status(0, QStringLiteral("Group Rooms Count:  %1").arg(rooms.size()));
+}
+
+QString GuestPanel::roomDescription(const QString &bldRoomNo) const
+{
+    for (const TRoomInfo &room : std::as_const(aryRoom)) {
+        if (room.BldRoomNo == bldRoomNo)
+            return QStringList{room.sType, m_texts.priceLabels.price + QStringLiteral(": ") + room.Price.toString(),
+                               m_texts.priceLabels.hourRateStartup + QStringLiteral(": ")
+                                   + room.HourRateStartup.toString(),
+                               m_texts.priceLabels.hourRatePrice + QStringLiteral(": ") + room.HourRatePrice.toString()}
+                .join(u'\n');
+    }
+    return QString();
+}
+
+void GuestPanel::ListBox1Click()
+{
+    emit status(0, QStringLiteral("For Select Index/Count:   %1 / %2").arg(ListBox1->currentRow()).arg(ListBox1->count()));
+    const QListWidgetItem *item = ListBox1->currentItem();
+    ListBox1->setToolTip(item ? roomDescription(item->text()) : QString());
+}
+
+void GuestPanel::ListBox2Click()
+{
+    emit status(0, QStringLiteral("Selected Index/Count:   %1 / %2").arg(ListBox2->currentRow()).arg(ListBox2->count()));
+    const QListWidgetItem *item = ListBox2->currentItem();
+    if (!item)
+        return;
+    // The clicked room is the one the issue button works on.
+    curRoom.BldRoomNo = item->text();
+    edtRoomNo->setText(item->text());
+    ListBox2->setToolTip(roomDescription(item->text()));
+    ShowRoom(item->text());
+}
+
+void GuestPanel::cmdSelectClick()
+{
+    const int row = ListBox1->currentRow();
+    if (row < 0)
+        return;
+    ListBox2->addItem(ListBox1->takeItem(row));
+    if (ListBox1->count() > 0)
+        ListBox1->setCurrentRow(std::min(row, ListBox1->count() - 1));
+    emit status(0, QStringLiteral("Selected Index/Count:   %1 / %2").arg(ListBox2->currentRow()).arg(ListBox2->count()));
+}
+
+void GuestPanel::cmdUnSelectClick()
+{
+    const int row = ListBox2->currentRow();
+    if (row < 0 || !isMode({"TeamIn", "Reservation"}))
+        return;
+    ListBox1->addItem(ListBox2->takeItem(row));
+    if (ListBox2->count() == 0) {
+        edtRoomNo->clear();
+        return;
+    }
+    ListBox2->setCurrentRow(std::min(row, ListBox2->count() - 1));
+    ListBox2Click();
+}
+
+void GuestPanel::searchFreeRooms()
+{
+    QStringList rooms;
+    if (!SearchFreeRooms(reservationCheckIn(), QDateTime(DateTimePicker1->date(), DateTimePicker2->time()),
+                         m_deskTexts, &rooms))
+        return;
+    clearRoomLists();
+    ListBox1->addItems(rooms);
+}
+
+void GuestPanel::makeReservation()
+{
+    ReservationRequest request{chosenRooms(), guestFields(), reservationCheckIn(),
+                               QDateTime(DateTimePicker1->date(), DateTimePicker2->time())};
+    if (MakeReservation(request, m_deskTexts))
+        cmdCloseGuestClick();
 }
 
 void GuestPanel::setStayLength(int n)
@@ -627,6 +757,10 @@ void GuestPanel::edtRoomNoExit()
 
 void GuestPanel::cmdSearchRoomNoClick()
 {
+    if (m_mode == QLatin1String("Reservation")) {
+        searchFreeRooms();
+        return;
+    }
     const int bldNo = curBld.BldNo;
     isSearchLockNo = true;
     {
@@ -659,19 +793,13 @@ void GuestPanel::cmdIssueCardClick()
         if (!m_roomNoValid)
             return;
     }
+    if (m_mode == QLatin1String("Reservation")) {
+        makeReservation();
+        return;
+    }
     IssueRequest request;
     request.roomNoText = edtRoomNo->text();
-    GuestFields &guest = request.guest;
-    guest.name = cmbName->currentText();
-    guest.sex = cmbSex->currentText();
-    guest.cType = cmbCType->currentText();
-    guest.cNo = edtCNo->text();
-    guest.price = edtPrice->text();
-    guest.deposit = edtDeposit->text();
-    guest.memo = edtMemo->text();
-    guest.checkIn = edtCheckIn->text();
-    const int listed = cmbName->currentIndex();
-    guest.listedGuest = listed >= 0 && listed < lenAryGuest && guest.name == aryGuest[listed].Name;
+    request.guest = guestFields();
     request.checkOut = QDateTime(DateTimePicker1->date(), DateTimePicker2->time());
     request.hourRate = chkHourRate->isChecked();
     request.cover = chkCover->isChecked();
@@ -684,6 +812,30 @@ void GuestPanel::cmdIssueCardClick()
     chkCover->setChecked(false);
     emit status(3, QStringLiteral("Dai: %1").arg(curRoom.Dai));
     emit status(2, QStringLiteral("GuestID: %1").arg(curGuest.ID));
+}
+
+GuestFields GuestPanel::guestFields() const
+{
+    GuestFields guest;
+    guest.name = cmbName->currentText();
+    guest.sex = cmbSex->currentText();
+    guest.cType = cmbCType->currentText();
+    guest.cNo = edtCNo->text();
+    guest.price = edtPrice->text();
+    guest.deposit = edtDeposit->text();
+    guest.memo = edtMemo->text();
+    guest.checkIn = edtCheckIn->text();
+    const int listed = cmbName->currentIndex();
+    guest.listedGuest = listed >= 0 && listed < lenAryGuest && guest.name == aryGuest[listed].Name;
+    return guest;
+}
+
+QStringList GuestPanel::chosenRooms() const
+{
+    QStringList rooms;
+    for (int i = 0; i < ListBox2->count(); ++i)
+        rooms.append(ListBox2->item(i)->text());
+    return rooms;
 }
 
 void GuestPanel::cmdCheckOutNoCardClick()
@@ -701,6 +853,12 @@ void GuestPanel::cmdCheckOutNoCardClick()
         // The card is blank now: a second press must not erase another card.
         cmdCheckOutNoCard->hide();
         showRoomAgain();
+    } else if (m_mode == QLatin1String("TeamView")) {
+        if (CheckOutGroup(chosenRooms(), cmbName->currentText(), m_deskTexts))
+            cmdCloseGuestClick();
+    } else if (m_mode == QLatin1String("Reservation")) {
+        if (CancelReservation(chosenRooms(), cmbName->currentText(), m_deskTexts))
+            cmdCloseGuestClick();
     }
 }
 
@@ -742,6 +900,15 @@ bool GuestPanel::eventFilter(QObject *watched, QEvent *event)
     } else if (watched == memRoom->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         memRoom->hide();
         return true;
+    } else if ((watched == ListBox1 || watched == ListBox2) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (watched == ListBox1)
+                cmdSelectClick();
+            else
+                cmdUnSelectClick();
+            return true;
+        }
     } else if (watched == sedtDays && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

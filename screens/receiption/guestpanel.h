@@ -81,6 +81,9 @@ public:
     // The walk-in operation on the room of curRoom.LockNo (or the building's
     // first room).
     void OpenWalkIn(const QString &menuCaption);
+    // A group or reservation operation: "TeamIn", "TeamView", "Reservation"
+    // or "ReservationCheckIn", with its rooms and holders listed.
+    void OpenGroupOperation(const QString &mode, const QString &menuCaption);
     // An operation that starts from the guest card just read (ReadGuestCard):
     // "Change", "Postpone" or "CheckOutWithCard", on the card's room and guest.
     void OpenForGuestCard(const QString &mode, const QString &menuCaption);
@@ -117,6 +120,19 @@ private:
     void edtRoomNoExit();
     void cmdSearchRoomNoClick();
     void cmbNameSelect(int index);
+    // The rooms of the selected group or reservation in the chosen-rooms list.
+    void listGroupRooms();
+    void ListBox1Click();
+    void ListBox2Click();
+    void cmdSelectClick();
+    void cmdUnSelectClick();
+    // What the room of a list entry is, for the list's hint.
+    QString roomDescription(const QString &bldRoomNo) const;
+    void searchFreeRooms();
+    // The guest box as typed.
+    GuestFields guestFields() const;
+    QStringList chosenRooms() const;
+    void makeReservation();
     void sedtDaysChange();
     void DateTimePicker1Change();
     void DateTimePicker3Change();
@@ -146,6 +162,8 @@ private:
     bool m_roomNoValid = false;
     // The stay a room change moves, and the card it was read from.
     RoomChange m_change;
+    // The cards the rooms of the group shown hold together.
+    int m_teamCardTotal = 0;
     // The card data of the guest card the operation started from.
     QString m_cardData;
     // Shown at first: a walk-in needs the name field.

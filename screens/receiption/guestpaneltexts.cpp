@@ -1,6 +1,7 @@
 #include "screens/receiption/guestpaneltexts.h"
 
 #include "core/texts.h"
+#include "screens/receiption/receiptiontexts.h"
 
 GuestPanelTexts ReadGuestPanelTexts()
 {
@@ -52,5 +53,6 @@ GuestPanelTexts ReadGuestPanelTexts()
     g.sexes = {t("Male", "Male"), t("Female", "Female")};
     g.credentialTypes = {t("CType1", "ID Card"), t("CType2", "Driver License "), t("CType3", "Military Officer Card "),
                          t("CType4", "PassPort"), t("CType5", "Phone No.")};
+    g.priceLabels = ReadRoomHintLabels();
     return g;
 }

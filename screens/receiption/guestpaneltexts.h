@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screens/receiption/roomboard.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,6 +15,7 @@ struct GuestPanelTexts {
     QString GuestInfo, TeamLeader, GuestName, Sex, CType, CNo, Price, Deposit, Memo, lblCheckIn, lblCheckOut;
     QStringList sexes;           // Male, Female
     QStringList credentialTypes; // the five credential types
+    RoomHintLabels priceLabels;  // the prices in a room's description
 };
 
 GuestPanelTexts ReadGuestPanelTexts();

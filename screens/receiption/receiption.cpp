@@ -592,7 +592,7 @@ void TfrmReceiption::popupAt(QMenu *menu, QWidget *button)
 void TfrmReceiption::openGroupOperation(const QString &mode, QAction *item)
 {
     if (openPanelFor(mode))
-        Panel4->OpenGuestPanel(mode, item->text());
+        Panel4->OpenGroupOperation(mode, item->text());
 }
 
 void TfrmReceiption::cmdCardEraseClick()

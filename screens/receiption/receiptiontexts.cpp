@@ -35,9 +35,16 @@ ReceiptionTexts ReadReceiptionTexts()
     r.ReservationCheckIn = t("ReservationCheckIn", "Reservation Check-In");
     r.msgDefineRooms = t("msgDefineRooms", "Please Define Room(s) First.");
     r.OTCkIn = t("OTCkIn", "Reservation Time:");
-    const InterfaceTexts rooms = InterfaceTexts::section("ROOMSDEFINATION");
-    r.hintLabels.price = rooms("Price", "Day Price");
-    r.hintLabels.hourRateStartup = rooms("HourRateStartup", "Hour Rate Start-up");
-    r.hintLabels.hourRatePrice = rooms("HourRatePrice", "Hour Rate Price");
+    r.hintLabels = ReadRoomHintLabels();
     return r;
+}
+
+RoomHintLabels ReadRoomHintLabels()
+{
+    const InterfaceTexts rooms = InterfaceTexts::section("ROOMSDEFINATION");
+    RoomHintLabels labels;
+    labels.price = rooms("Price", "Day Price");
+    labels.hourRateStartup = rooms("HourRateStartup", "Hour Rate Start-up");
+    labels.hourRatePrice = rooms("HourRatePrice", "Hour Rate Price");
+    return labels;
 }

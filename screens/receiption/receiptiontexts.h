@@ -20,3 +20,5 @@ struct ReceiptionTexts {
 };
 
 ReceiptionTexts ReadReceiptionTexts();
+// The labels of a room's prices, as the rooms editor names them.
+RoomHintLabels ReadRoomHintLabels();
