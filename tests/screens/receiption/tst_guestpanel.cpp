@@ -53,6 +53,8 @@ private slots:
     void changesTheRoomFromTheCard();
     void extendsTheStayFromTheCard();
     void checksOutWithTheCard();
+    void groupViewCountsTheCards();
+    void newPeriodEmptiesTheRoomLists();
 
 private:
     // A walk-in card for name in the room, issued from the panel.
@@ -498,6 +500,61 @@ void TestGuestPanel::checksOutWithTheCard()
     QVERIFY(!panel->cmdCheckOutNoCard->isVisibleTo(panel));
     QCOMPARE(panel->lblRoomStatus->text(), RoomStatusText(RoomStatus::VC));
     QCOMPARE(panel->cmbName->count(), 0);
+}
+
+void TestGuestPanel::groupViewCountsTheCards()
+{
+    // A group in 2-101 with two cards and in 2-305 with three.
+    const QList<QPair<QString, int>> rooms = {{QStringLiteral("2-101"), 2}, {QStringLiteral("2-305"), 3}};
+    for (const auto &[room, cards] : rooms) {
+        QVERIFY(SqlExec(QStringLiteral("UPDATE RoomInfo SET CardCount=%1, Status='%2' WHERE RoomNo='%3'")
+                            .arg(cards)
+                            .arg(RoomStatusText(RoomStatus::OC_Team), room.mid(2))));
+        curGuest = TGuestInfo();
+        curGuest.BldRoomNo = room;
+        curGuest.Name = QStringLiteral("Lead");
+        curGuest.CNo = QStringLiteral("L1");
+        curGuest.ComeTime = kNow;
+        curGuest.GoTime = kNow.addDays(2);
+        curGuest.Flag = QStringLiteral("TeamIn");
+        QVERIFY(InsertGuestInfo());
+    }
+    QVERIFY(LoadAryRoom());
+    TfrmReceiption &screen = open();
+    screen.GroupView->trigger();
+    GuestPanel *panel = screen.Panel4;
+    QCOMPARE(curMenu, QStringLiteral("TeamView"));
+    QCOMPARE(panel->cmbName->currentText(), QStringLiteral("Lead"));
+    QCOMPARE(panel->ListBox2->count(), 2);
+    QCOMPARE(panel->lblCardCount2->text(), QStringLiteral("5"));
+    QCOMPARE(screen.StaBarPanels[0]->text(), QStringLiteral("Group Rooms Count:  2"));
+    panel->ListBox2->setCurrentRow(1);
+    QTest::mouseClick(panel->ListBox2->viewport(), Qt::LeftButton, {},
+                      panel->ListBox2->visualItemRect(panel->ListBox2->item(1)).center());
+    QCOMPARE(panel->edtRoomNo->text(), QStringLiteral("2-305"));
+    QCOMPARE(panel->lblCardCount2->text(), QStringLiteral("3 / 5"));
+    // The item toggles: the group view closes again.
+    screen.GroupView->trigger();
+    QCOMPARE(screen.boardArea->currentIndex(), 0);
+}
+
+void TestGuestPanel::newPeriodEmptiesTheRoomLists()
+{
+    TfrmReceiption &screen = open();
+    screen.Reservation->trigger();
+    GuestPanel *panel = screen.Panel4;
+    QCOMPARE(curMenu, QStringLiteral("Reservation"));
+    QTest::mouseClick(panel->cmdSearchRoomNo, Qt::LeftButton);
+    QCOMPARE(m_world->port.captions(), QStringList{QStringLiteral("N9085")});
+    QCOMPARE(panel->ListBox1->count(), 2);
+    panel->ListBox1->setCurrentRow(0);
+    QTest::mouseClick(panel->cmdSelect, Qt::LeftButton);
+    QCOMPARE(panel->ListBox2->count(), 1);
+    // Another check-out time is another period: the search must run again.
+    panel->DateTimePicker2->setFocus();
+    QTest::keyClick(panel->DateTimePicker2, Qt::Key_Up);
+    QCOMPARE(panel->ListBox1->count(), 0);
+    QCOMPARE(panel->ListBox2->count(), 0);
 }
 
 QTEST_MAIN(TestGuestPanel)
