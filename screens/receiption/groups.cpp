@@ -8,6 +8,8 @@
 #include "store/guests.h"
 #include "store/rooms.h"
 
+#include <QSet>
+
 namespace {
 
 // curRoom and ptrAryRoom for the room key, as a click on it in the list sets them.
@@ -66,9 +68,10 @@ bool SearchFreeRooms(const QDateTime &checkIn, const QDateTime &checkOut, const 
     }
     ShowWarning(QStringLiteral("N9085"),
                 texts.msgInputNameAndCNo + QStringLiteral("\n\n") + texts.GuestName + u'\n' + texts.CNo);
-    QStringList busy;
-    if (!ReadBusyRooms(checkIn, checkOut, &busy))
+    QStringList busyRooms;
+    if (!ReadBusyRooms(checkIn, checkOut, &busyRooms))
         return false;
+    const QSet<QString> busy(busyRooms.cbegin(), busyRooms.cend());
     rooms->clear();
     for (const TRoomInfo &room : std::as_const(aryRoom)) {
         if (!busy.contains(room.BldRoomNo))
