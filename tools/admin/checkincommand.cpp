@@ -12,27 +12,20 @@
 #include "screens/receiption/walkin.h"
 #include "store/database.h"
 #include "store/guests.h"
-#include "store/operators.h"
 #include "store/rooms.h"
+#include "tools/admin/operatorlogon.h"
 
 #include <cstdio>
 
 namespace {
 
-bool refuse(const QString &reason)
-{
-    std::fprintf(stderr, "zumerak-admin: %s\n", qPrintable(reason));
-    return false;
-}
-
-// curOperator and strQX for the code, as a logon would set them.
+// The operator of the code, with the right to check guests in.
 bool takeOperator(const QString &code)
 {
-    if (!LoadOperator(code))
-        return refuse(code + QStringLiteral(" is not an operator"));
-    curOperator.GongHao = code;
+    if (!TakeOperator(code))
+        return false;
     if (!HasRight(kWalkInRight))
-        return refuse(QStringLiteral("the role of %1 has no right to check guests in").arg(code));
+        return RefuseCommand(QStringLiteral("the role of %1 has no right to check guests in").arg(code));
     return true;
 }
 

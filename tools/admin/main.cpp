@@ -1,6 +1,7 @@
 #include "core/consoleport.h"
 #include "core/settings.h"
 #include "tools/admin/cardcommand.h"
+#include "tools/admin/cardissuecommand.h"
 #include "tools/admin/checkincommand.h"
 #include "tools/admin/guestscommand.h"
 #include "tools/admin/initcommand.h"
@@ -33,6 +34,15 @@ const char kUsage[] =
     "                                         CardID, ComeTime, GoTime\n"
     "  card read [--server]                   read and decode the card on the encoder\n"
     "  card decode HEX [--server]             decode a read buffer without a device\n"
+    "  card issue KIND --operator CODE [--holder NAME] [--memo TEXT] [--building N] [--floor N]\n"
+    "          [--group N] [--group-op clear-one|set-one|clear-all|set-all] [--black-card ID]\n"
+    "          [--room BLDROOMNO] [--until yyyy-MM-dd] [--start HH:mm] [--end HH:mm]\n"
+    "          [--access-bolt|--no-access-bolt] [--cover] [--yes] [--server]\n"
+    "                                         issue a staff or lock configuration card on the card\n"
+    "                                         on the encoder, as operator CODE; prints CardID=\n"
+    "                                         KIND: floor, building, master, emergency, group, record,\n"
+    "                                         black-name, check-out, system, room-number, clock,\n"
+    "                                         group-number\n"
     "Every command takes --help and --version.\n";
 
 const QCommandLineOption kServer(QStringLiteral("server"),
@@ -110,17 +120,22 @@ std::optional<int> runResetPassword(const QCommandLineParser &parser)
     return RunResetPassword(parser.positionalArguments().first(), parser.isSet(kServer));
 }
 
+int usageError(const QString &message, const QString &command = QString());
+
 std::optional<int> runCard(const QCommandLineParser &parser)
 {
     const QStringList args = parser.positionalArguments();
+    if (args.size() == 2 && args.first() == QLatin1String("issue"))
+        return RunCardIssue(parser, args.last(),
+                            [](const QString &message) { return usageError(message, QStringLiteral("card")); });
+    if (AnyCardIssueOption(parser))
+        return usageError(QStringLiteral("only card issue takes these options"), QStringLiteral("card"));
     if (args == QStringList{QStringLiteral("read")})
         return RunCardRead(parser.isSet(kServer));
     if (args.size() == 2 && args.first() == QLatin1String("decode"))
         return RunCardDecode(args.last(), parser.isSet(kServer));
     return std::nullopt;
 }
-
-int usageError(const QString &message, const QString &command = QString());
 
 std::optional<int> runCheckIn(const QCommandLineParser &parser)
 {
@@ -177,12 +192,16 @@ const QList<Command> &commands()
         {QStringLiteral("reset-password"), QStringLiteral("CODE"), {{QStringLiteral("CODE"), QStringLiteral("The operator's code.")}},
          QStringLiteral("Empty the password of operator CODE; the operator sets a new one at the next logon."),
          {kServer}, runResetPassword},
-        {QStringLiteral("card"), QStringLiteral("read | decode HEX"),
+        {QStringLiteral("card"), QStringLiteral("read | decode HEX | issue KIND"),
          {{QStringLiteral("read"), QStringLiteral("Read the card on the encoder.")},
-          {QStringLiteral("decode HEX"), QStringLiteral("Decode the read buffer HEX.")}},
+          {QStringLiteral("decode HEX"), QStringLiteral("Decode the read buffer HEX.")},
+          {QStringLiteral("issue KIND"),
+           QStringLiteral("Issue a card of KIND: floor, building, master, emergency, group, record, black-name, "
+                          "check-out, system, room-number, clock or group-number.")}},
          QStringLiteral("Read the card on the encoder, or decode a read buffer without a device, and print its "
-                        "fields as field=value lines."),
-         {kServer}, runCard},
+                        "fields as field=value lines; or issue a staff or lock configuration card on the card "
+                        "lying on the encoder with the screens' defaults, printing CardID=<id> (boxes on stderr)."),
+         QList<QCommandLineOption>{kServer} + CardIssueOptions(), runCard},
         {QStringLiteral("checkin"), QStringLiteral("ROOM"), {{QStringLiteral("ROOM"), QStringLiteral("The room, as 1-101.")}},
          QStringLiteral("Check a guest in at ROOM and issue the guest card on the card lying on the encoder, with the "
                         "front desk's defaults. Prints CardID=<id>; the boxes go to stderr."),
