@@ -30,6 +30,7 @@
 namespace {
 
 constexpr int kGroupDigits = 3;
+constexpr int kPictureHeight = 56;
 constexpr int kKindButtonHeight = 40;
 constexpr int kClientWidth = 640;
 constexpr int kClientHeight = 500;
@@ -92,7 +93,11 @@ TfrmLockConfiguration::TfrmLockConfiguration(QWidget *parent)
     edtHolder->setMaxLength(50);
     Edit1->setMaxLength(100);
     Memo1->setReadOnly(true);
+    // The installer may tick the cover box wherever it shows: raising the
+    // counter is the only way to retire a lost system or setting card, and
+    // the box shows only while the locks honour the counter (or after F5).
     imgKind->setAlignment(Qt::AlignCenter);
+    imgKind->setMinimumHeight(kPictureHeight);
     SetLook(imgKind, Look::Picture);
     SetLook(Label3, Look::FieldCaption);
     cmdGroupNoSetting->setMouseTracking(true);

@@ -29,6 +29,7 @@
 namespace {
 
 constexpr int kMemoDigits = 3;
+constexpr int kPictureHeight = 56;
 constexpr int kKindButtonHeight = 40;
 constexpr int kClientWidth = 640;
 constexpr int kClientHeight = 540;
@@ -50,16 +51,6 @@ QStyle::StandardPixmap pictureOf(int kind)
     case 7: return QStyle::SP_BrowserStop;
     default: return QStyle::SP_DirHomeIcon;
     }
-}
-
-QWidget *row(QLabel *label, QWidget *field)
-{
-    auto *panel = new QWidget;
-    auto *layout = new QHBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(label);
-    layout->addWidget(field, 1);
-    return panel;
 }
 
 } // namespace
@@ -85,10 +76,10 @@ TfrmKeysForStaff::TfrmKeysForStaff(QWidget *parent)
     , cmbBuildingName(new QComboBox(this))
     , lblFloorNo(new QLabel(this))
     , cmbFloorNo(new QComboBox(this))
-    , pnlDates(new QWidget(this))
     , lblExpiredDate(new QLabel(this))
     , DateTimePicker1(new QDateEdit(this))
     , lblTime(new QLabel(this))
+    , lblTimeDash(new QLabel(QStringLiteral("-"), this))
     , DateTimePicker2(new QTimeEdit(this))
     , DateTimePicker3(new QTimeEdit(this))
     , lblMemo(new QLabel(this))
@@ -116,6 +107,7 @@ TfrmKeysForStaff::TfrmKeysForStaff(QWidget *parent)
     DateTimePicker2->setDisplayFormat(QStringLiteral("HH:mm"));
     DateTimePicker3->setDisplayFormat(QStringLiteral("HH:mm"));
     imgKind->setAlignment(Qt::AlignCenter);
+    imgKind->setMinimumHeight(kPictureHeight);
     SetLook(imgKind, Look::Picture);
 
     auto *doors = new QVBoxLayout(grpKeysForOpenDoor);
@@ -130,18 +122,20 @@ TfrmKeysForStaff::TfrmKeysForStaff(QWidget *parent)
     left->addStretch(1);
     left->addWidget(cmdExit);
 
-    pnlBuilding = row(lblBuildingName, cmbBuildingName);
-    pnlFloor = row(lblFloorNo, cmbFloorNo);
-    auto *dates = new QGridLayout(pnlDates);
-    dates->setContentsMargins(0, 0, 0, 0);
-    dates->addWidget(lblExpiredDate, 0, 0);
-    dates->addWidget(DateTimePicker1, 0, 1, 1, 3);
-    dates->addWidget(lblTime, 1, 0);
-    dates->addWidget(DateTimePicker2, 1, 1);
-    dates->addWidget(new QLabel(QStringLiteral("-"), pnlDates), 1, 2);
-    dates->addWidget(DateTimePicker3, 1, 3);
-    dates->setColumnStretch(1, 1);
-    dates->setColumnStretch(3, 1);
+    // Building, floor, expiry and times share one grid so that their fields line up.
+    auto *place = new QGridLayout;
+    place->addWidget(lblBuildingName, 0, 0);
+    place->addWidget(cmbBuildingName, 0, 1, 1, 3);
+    place->addWidget(lblFloorNo, 1, 0);
+    place->addWidget(cmbFloorNo, 1, 1, 1, 3);
+    place->addWidget(lblExpiredDate, 2, 0);
+    place->addWidget(DateTimePicker1, 2, 1, 1, 3);
+    place->addWidget(lblTime, 3, 0);
+    place->addWidget(DateTimePicker2, 3, 1);
+    place->addWidget(lblTimeDash, 3, 2);
+    place->addWidget(DateTimePicker3, 3, 3);
+    place->setColumnStretch(1, 1);
+    place->setColumnStretch(3, 1);
     auto *memo = new QHBoxLayout;
     memo->addWidget(edtMemo, 1);
     memo->addWidget(cmdSearchCardNo);
@@ -153,9 +147,7 @@ TfrmKeysForStaff::TfrmKeysForStaff(QWidget *parent)
     cards->addWidget(imgKind);
     cards->addWidget(lblHolder);
     cards->addWidget(edtHolder);
-    cards->addWidget(pnlBuilding);
-    cards->addWidget(pnlFloor);
-    cards->addWidget(pnlDates);
+    cards->addLayout(place);
     cards->addWidget(lblMemo);
     cards->addLayout(memo);
     cards->addWidget(grpOptions);
@@ -288,9 +280,13 @@ void TfrmKeysForStaff::Timer1Timer()
     if (panel.memo != StaffMemo::Memo)
         edtMemo->clear();
     cmdSearchCardNo->setVisible(panel.memo == StaffMemo::CardNo);
-    pnlBuilding->setVisible(panel.building);
-    pnlFloor->setVisible(panel.floor);
-    pnlDates->setVisible(panel.doorKind);
+    for (QWidget *building : std::initializer_list<QWidget *>{lblBuildingName, cmbBuildingName})
+        building->setVisible(panel.building);
+    for (QWidget *floor : std::initializer_list<QWidget *>{lblFloorNo, cmbFloorNo})
+        floor->setVisible(panel.floor);
+    for (QWidget *date : std::initializer_list<QWidget *>{lblExpiredDate, DateTimePicker1, lblTime, DateTimePicker2,
+                                                          lblTimeDash, DateTimePicker3})
+        date->setVisible(panel.doorKind);
     chkAccessBolt->setVisible(panel.doorKind);
     grpOptions->setVisible(panel.options);
     chkCoverCardsBefore->setVisible(panel.cover);
@@ -358,12 +354,12 @@ StaffCardFields TfrmKeysForStaff::collectFields() const
     fields.holder = edtHolder->text();
     fields.memo = edtMemo->text();
     fields.bldNo = 0;
-    if (pnlBuilding->isVisibleTo(this)) {
+    if (cmbBuildingName->isVisibleTo(this)) {
         const int selected = cmbBuildingName->currentIndex();
         fields.bldNo = selected >= 0 && selected < aryBldNo.size() ? aryBldNo[selected] : -1;
     }
     fields.flrNo = 0;
-    if (pnlFloor->isVisibleTo(this))
+    if (cmbFloorNo->isVisibleTo(this))
         fields.flrNo = cmbFloorNo->currentText().isEmpty() ? -1 : cmbFloorNo->currentText().toInt();
     fields.expiry = DateTimePicker1->date();
     fields.start = DateTimePicker2->time();

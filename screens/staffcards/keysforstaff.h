@@ -41,16 +41,14 @@ public:
     QLabel *imgKind;
     QLabel *lblHolder;
     QLineEdit *edtHolder;
-    QWidget *pnlBuilding;
     QLabel *lblBuildingName;
     QComboBox *cmbBuildingName;
-    QWidget *pnlFloor;
     QLabel *lblFloorNo;
     QComboBox *cmbFloorNo;
-    QWidget *pnlDates;
     QLabel *lblExpiredDate;
     QDateEdit *DateTimePicker1;
     QLabel *lblTime;
+    QLabel *lblTimeDash;
     QTimeEdit *DateTimePicker2;
     QTimeEdit *DateTimePicker3;
     QLabel *lblMemo;
