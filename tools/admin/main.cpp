@@ -120,7 +120,7 @@ std::optional<int> runResetPassword(const QCommandLineParser &parser)
     return RunResetPassword(parser.positionalArguments().first(), parser.isSet(kServer));
 }
 
-int usageError(const QString &message, const QString &command = QString());
+int usageError(const QString &message, const QString &command);
 
 std::optional<int> runCard(const QCommandLineParser &parser)
 {
@@ -136,6 +136,8 @@ std::optional<int> runCard(const QCommandLineParser &parser)
         return RunCardDecode(args.last(), parser.isSet(kServer));
     return std::nullopt;
 }
+
+int usageError(const QString &message, const QString &command = QString());
 
 std::optional<int> runCheckIn(const QCommandLineParser &parser)
 {
