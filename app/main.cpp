@@ -2,10 +2,12 @@
 #include "core/settings.h"
 #include "screens/logon/logon.h"
 #include "screens/mainmenu/mainmenu.h"
+#include "screens/lockconfig/lockconfiguration.h"
 #include "screens/mainmenu/workscreens.h"
 #include "screens/maintenance/systemmaintenance.h"
 #include "screens/receiption/receiption.h"
 #include "screens/rooms/roomsdefination.h"
+#include "screens/staffcards/keysforstaff.h"
 #include "store/database.h"
 #include "ui/qtoperatorport.h"
 
@@ -23,6 +25,9 @@ void registerWorkScreens()
 {
     RegisterWorkScreen(WorkArea::Receiption, [](QWidget *parent) { return new TfrmReceiption(parent); });
     RegisterWorkScreen(WorkArea::RoomsDefination, [](QWidget *parent) { return new TfrmRoomsDefination(parent); });
+    RegisterWorkScreen(WorkArea::KeysForStaff, [](QWidget *parent) { return new TfrmKeysForStaff(parent); });
+    RegisterWorkScreen(WorkArea::LocksConfiguration,
+                       [](QWidget *parent) { return new TfrmLockConfiguration(parent); });
     RegisterWorkScreen(WorkArea::SystemMaintenance,
                        [](QWidget *parent) { return new TfrmSystemMaintenance(parent); });
 }

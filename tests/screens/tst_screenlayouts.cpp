@@ -1,11 +1,13 @@
 #include "core/settings.h"
 #include "core/sharedtexts.h"
 #include "core/state.h"
+#include "screens/lockconfig/lockconfiguration.h"
 #include "screens/logon/logon.h"
 #include "screens/mainmenu/mainmenu.h"
 #include "screens/maintenance/systemmaintenance.h"
 #include "screens/receiption/receiption.h"
 #include "screens/rooms/roomsdefination.h"
+#include "screens/staffcards/keysforstaff.h"
 #include "store/rooms.h"
 #include "support/readability.h"
 #include "support/roomrows.h"
@@ -71,6 +73,17 @@ QWidget *maintenanceWithExtraOptions()
     return screen;
 }
 
+// The screen shown, its kind button pressed and its panel rebuilt for that kind.
+template<typename Screen>
+QWidget *withKind(QPushButton *Screen::*button)
+{
+    auto *screen = new Screen;
+    shown(screen);
+    (screen->*button)->click();
+    QTest::qWait(20);
+    return screen;
+}
+
 const QList<ScreenCase> &screenCases()
 {
     static const QList<ScreenCase> cases = {
@@ -80,6 +93,11 @@ const QList<ScreenCase> &screenCases()
         {"room picker", {854, 626}, [] { return roomsScreen(true); }},
         {"system maintenance", {700, 520}, [] { return maintenanceWithExtraOptions(); }},
         {"front desk", {1051, 710}, [] { return shown(new TfrmReceiption); }},
+        {"staff cards, floor card", {640, 540}, [] { return withKind(&TfrmKeysForStaff::cmdFloorCard); }},
+        {"staff cards, lost card", {640, 540}, [] { return withKind(&TfrmKeysForStaff::cmdBlackNameCard); }},
+        {"lock configuration, system card", {640, 500}, [] { return withKind(&TfrmLockConfiguration::cmdResetCard); }},
+        {"lock configuration, room-number card", {640, 500},
+         [] { return withKind(&TfrmLockConfiguration::cmdRoomNoSetting); }},
         {"front desk, walk-in panel", {1051, 710}, [] { auto *desk = new TfrmReceiption; shown(desk); desk->cmdWalkIn->click(); return static_cast<QWidget *>(desk); }},
         {"front desk, status panel", {1051, 710}, [] { auto *desk = new TfrmReceiption; shown(desk); desk->cmdModiRoomStatus->click(); return static_cast<QWidget *>(desk); }},
     };

@@ -32,6 +32,10 @@ private slots:
     void roomStatusSetsTheRoom();
     void roomStatusRefuses_data();
     void roomStatusRefuses();
+    void cardIssueWritesEachKind_data();
+    void cardIssueWritesEachKind();
+    void cardIssueRefuses_data();
+    void cardIssueRefuses();
 };
 
 namespace {
@@ -250,7 +254,7 @@ void TestAdmin::commandLineIsCheckedAndExplained_data()
     QTest::newRow("reset-password without a code") << QStringList{"reset-password", "--server"} << 2 << ""
                                                    << "zumerak-admin reset-password: expects CODE after its options";
     QTest::newRow("card decode without a buffer") << QStringList{"card", "decode"} << 2 << ""
-                                                  << "zumerak-admin card: expects read | decode HEX | erase after its options";
+                                                  << "zumerak-admin card: expects read | decode HEX | issue KIND | erase after its options";
     QTest::newRow("card with another word") << QStringList{"card", "write"} << 2 << ""
                                             << "Try 'zumerak-admin card --help'.";
 }
@@ -586,6 +590,149 @@ void TestAdmin::roomStatusRefuses()
     QVERIFY2(run.err.startsWith(err), qPrintable(run.err));
     QCOMPARE(run.out, QString());
     QCOMPARE(room101(), (QStringList{"Vacant", "0", ""}));
+}
+
+namespace {
+
+using Fields = QMap<QString, QString>;
+
+// The field=value lines of an output.
+QMap<QString, QString> fieldsOf(const QString &out)
+{
+    QMap<QString, QString> fields;
+    for (const QString &line : out.split('\n')) {
+        const qsizetype equals = line.indexOf('=');
+        if (equals > 0)
+            fields.insert(line.left(equals), line.mid(equals + 1));
+    }
+    return fields;
+}
+
+QString daysAhead(int days, const char *time)
+{
+    return QDate::currentDate().addDays(days).toString("yyyy-MM-dd ") + time;
+}
+
+} // namespace
+
+void TestAdmin::cardIssueWritesEachKind_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // after "card issue"
+    QTest::addColumn<Fields>("expected"); // fields card read prints
+    QTest::newRow("floor") << QStringList{"floor", "--building", "1", "--floor", "2", "--holder", "Maid"}
+                           << Fields{{"kind", "13"}, {"building", "1"}, {"floor", "2"}, {"accessBolt", "0"},
+                                     {"Holder", "Maid"}, {"EndTime", daysAhead(30, "23:59")}, {"Dai", "0"}};
+    QTest::newRow("building") << QStringList{"building", "--building", "2"}
+                              << Fields{{"kind", "12"}, {"building", "2"}, {"EndTime", daysAhead(365, "23:59")}};
+    QTest::newRow("master, covering the earlier ones")
+        << QStringList{"master", "--cover"}
+        << Fields{{"kind", "11"}, {"accessBolt", "1"}, {"Dai", "1"}, {"Status", "Overwrite all the previous Master Cards"}};
+    QTest::newRow("emergency") << QStringList{"emergency", "--no-access-bolt", "--until", "2027-01-31", "--start",
+                                              "08:00", "--end", "18:00"}
+                               << Fields{{"kind", "10"}, {"accessBolt", "0"}, {"EndTime", "2027-01-31 18:00"},
+                                         {"StartTime", daysAhead(0, "08:00")}};
+    QTest::newRow("group") << QStringList{"group", "--group", "12", "--access-bolt"}
+                           << Fields{{"kind", "8"}, {"group", "12"}, {"accessBolt", "1"}};
+    QTest::newRow("record") << QStringList{"record", "--memo", "night audit"} << Fields{{"kind", "1"}};
+    QTest::newRow("black name") << QStringList{"black-name", "--black-card", "6a1b2c3d"} << Fields{{"kind", "4"}};
+    QTest::newRow("check-out") << QStringList{"check-out"} << Fields{{"kind", "7"}};
+    QTest::newRow("system") << QStringList{"system", "--memo", "wing A"} << Fields{{"kind", "0"}, {"options", "8098"}};
+    QTest::newRow("room number") << QStringList{"room-number", "--room", "1-203"}
+                                 << Fields{{"kind", "2"}, {"room", "1-203"}};
+    QTest::newRow("clock") << QStringList{"clock"} << Fields{{"kind", "3"}};
+    QTest::newRow("group number") << QStringList{"group-number", "--group-op", "set-one", "--group", "9"}
+                                  << Fields{{"kind", "5"}, {"group", "9"}, {"groupOp", "1"}};
+    QTest::newRow("group number, all groups") << QStringList{"group-number", "--group-op", "clear-all"}
+                                              << Fields{{"kind", "5"}, {"groupOp", "2"}};
+}
+
+void TestAdmin::cardIssueWritesEachKind()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Fields, expected);
+    // The lock options without "Ignore Overwrite Function", which hides the cover box.
+    TestWorld world({.systemIni = encoderIni() + "TiShi=152\n", .encoder = true});
+    QVERIFY(sampleWithOperators(world));
+    world.encoder->sim("blank");
+    const Run issued = admin(QStringList{"card", "issue"} + arguments + QStringList{"--operator", "ann"});
+    QVERIFY2(issued.exitCode == 0, qPrintable(issued.err));
+    const QMap<QString, QString> card = cardOnEncoder(world);
+    QCOMPARE(issued.out, "CardID=" + card["cardId"] + "\n");
+    const QString success = (expected["kind"].toInt() >= 6 || expected["kind"] == "1" || expected["kind"] == "4")
+                                ? "N9054---"
+                                : "N9053---";
+    QVERIFY2(issued.err.startsWith(success + expected["kind"] + ": "), qPrintable(issued.err));
+    if (arguments.first() == "black-name")
+        QCOMPARE(card["lockArea"], QString("6A1B2C3D"));
+    const Run back = admin({"card", "read"});
+    QVERIFY2(back.exitCode == 0, qPrintable(back.err));
+    const QMap<QString, QString> fields = fieldsOf(back.out);
+    for (auto field = expected.cbegin(); field != expected.cend(); ++field)
+        QCOMPARE(fields[field.key()], field.value());
+}
+
+void TestAdmin::cardIssueRefuses_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // after "card"
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err"); // the start of stderr
+    const QStringList ann{"--operator", "ann"};
+    QTest::newRow("memo on a group card") << QStringList{"issue", "group", "--group", "3", "--memo", "x"} + ann << 2
+                                          << "zumerak-admin card: --memo does not apply to group cards\n";
+    QTest::newRow("memo on a black-name card") << QStringList{"issue", "black-name", "--memo", "6A1B2C3D"} + ann << 2
+                                               << "zumerak-admin card: --memo does not apply to black-name cards\n";
+    QTest::newRow("floor on a master card") << QStringList{"issue", "master", "--floor", "1"} + ann << 2
+                                            << "zumerak-admin card: --floor does not apply to master cards\n";
+    QTest::newRow("unknown kind") << QStringList{"issue", "guest"} + ann << 2
+                                  << "zumerak-admin card: unknown card kind 'guest'\n";
+    QTest::newRow("no operator") << QStringList{"issue", "master"} << 2
+                                 << "zumerak-admin card: --operator CODE is required\n";
+    QTest::newRow("no group operation") << QStringList{"issue", "group-number", "--group", "1"} + ann << 2
+                                        << "zumerak-admin card: --group-op expects clear-one, set-one, clear-all or "
+                                           "set-all\n";
+    QTest::newRow("a bad expiry") << QStringList{"issue", "master", "--until", "2050-01-01"} + ann << 2
+                                  << "zumerak-admin card: --until expects a date yyyy-MM-dd from 2009-01-01 to "
+                                     "2048-12-31\n";
+    QTest::newRow("issue options on card read") << QStringList{"read", "--cover"} << 2
+                                                << "zumerak-admin card: only card issue and card erase take these options\n";
+    QTest::newRow("floor card without a floor") << QStringList{"issue", "floor", "--building", "1"} + ann << 1
+                                                << "N9050: ";
+    QTest::newRow("group 256") << QStringList{"issue", "group", "--group", "256"} + ann << 1 << "N9051: ";
+    QTest::newRow("black name of 7") << QStringList{"issue", "black-name", "--black-card", "6A1B2C3"} + ann << 1
+                                     << "N9052: ";
+    QTest::newRow("room number without a room") << QStringList{"issue", "room-number"} + ann << 1 << "N9049: ";
+    QTest::newRow("group number 256") << QStringList{"issue", "group-number", "--group-op", "set-one", "--group",
+                                                     "256"} + ann
+                                      << 1 << "N9023: ";
+    QTest::newRow("cover on a record card") << QStringList{"issue", "record", "--cover"} + ann << 1
+                                            << "zumerak-admin: record cards cannot cover the earlier ones here: the "
+                                               "screen hides that box\n";
+    QTest::newRow("cover while the locks ignore it") << QStringList{"issue", "master", "--cover"} + ann << 1
+                                                     << "zumerak-admin: master cards cannot cover the earlier ones "
+                                                        "here: the screen hides that box\n";
+    QTest::newRow("unknown building") << QStringList{"issue", "building", "--building", "7"} + ann << 1
+                                      << "zumerak-admin: there is no building 7\n";
+    QTest::newRow("unknown floor") << QStringList{"issue", "floor", "--building", "2", "--floor", "3"} + ann << 1
+                                   << "zumerak-admin: building 2 has no floor 3\n";
+    QTest::newRow("no right") << QStringList{"issue", "floor", "--operator", "kid"} << 1
+                              << "zumerak-admin: the role of kid has no right to issue floor cards\n";
+    QTest::newRow("a role") << QStringList{"issue", "system", "--operator", "proQuanXian_S"} << 1
+                            << "zumerak-admin: proQuanXian_S is not an operator\n";
+}
+
+void TestAdmin::cardIssueRefuses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, err);
+    TestWorld world({.systemIni = encoderIni(), .encoder = true});
+    QVERIFY(sampleWithOperators(world));
+    world.encoder->sim("blank");
+    const Run run = admin(QStringList{"card"} + arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.startsWith(err), qPrintable(run.err));
+    QCOMPARE(run.out, QString());
+    QVERIFY(!cardOnEncoder(world).contains("kind"));
 }
 
 QTEST_GUILESS_MAIN(TestAdmin)

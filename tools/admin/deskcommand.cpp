@@ -13,12 +13,6 @@
 
 namespace {
 
-bool refuse(const QString &reason)
-{
-    std::fprintf(stderr, "zumerak-admin: %s\n", qPrintable(reason));
-    return false;
-}
-
 bool prepare(OperatorPort *port, bool server)
 {
     SetOperatorPort(port);
@@ -29,6 +23,12 @@ bool prepare(OperatorPort *port, bool server)
 }
 
 } // namespace
+
+bool RefuseCommand(const QString &reason)
+{
+    std::fprintf(stderr, "zumerak-admin: %s\n", qPrintable(reason));
+    return false;
+}
 
 DeskCommand::DeskCommand(bool yes, bool server)
     : m_port(yes ? ConsolePort::Answers::Confirm : ConsolePort::Answers::Decline)
@@ -41,11 +41,11 @@ bool DeskCommand::start(const QString &operatorCode, const QList<int> &rights, c
     if (!m_prepared || !Db().isOpen() || !LoadAryRoom())
         return false;
     if (!LoadOperator(operatorCode))
-        return refuse(operatorCode + QStringLiteral(" is not an operator"));
+        return RefuseCommand(operatorCode + QStringLiteral(" is not an operator"));
     curOperator.GongHao = operatorCode;
     for (int right : rights) {
         if (!HasRight(right))
-            return refuse(QStringLiteral("the role of %1 has no right to %2").arg(operatorCode, what));
+            return RefuseCommand(QStringLiteral("the role of %1 has no right to %2").arg(operatorCode, what));
     }
     return true;
 }

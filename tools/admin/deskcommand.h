@@ -12,6 +12,9 @@
 // settings and texts, the database, the room registry, the operator with the
 // rights its role gives, and for the card commands the encoder. It lives as
 // long as the command.
+// Prints why the command does not go on ("zumerak-admin: <reason>") and gives false.
+bool RefuseCommand(const QString &reason);
+
 class DeskCommand {
 public:
     DeskCommand(bool yes, bool server);

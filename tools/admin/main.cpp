@@ -2,6 +2,7 @@
 #include "core/settings.h"
 #include "tools/admin/cardcommand.h"
 #include "tools/admin/carderasecommand.h"
+#include "tools/admin/cardissuecommand.h"
 #include "tools/admin/checkincommand.h"
 #include "tools/admin/checkoutcommand.h"
 #include "tools/admin/guestscommand.h"
@@ -46,6 +47,15 @@ const char kUsage[] =
     "  card decode HEX [--server]             decode a read buffer without a device\n"
     "  card erase --operator CODE [--yes] [--server]\n"
     "                                         erase the card on the encoder (only with --yes)\n"
+    "  card issue KIND --operator CODE [--holder NAME] [--memo TEXT] [--building N] [--floor N]\n"
+    "          [--group N] [--group-op clear-one|set-one|clear-all|set-all] [--black-card ID]\n"
+    "          [--room BLDROOMNO] [--until yyyy-MM-dd] [--start HH:mm] [--end HH:mm]\n"
+    "          [--access-bolt|--no-access-bolt] [--cover] [--yes] [--server]\n"
+    "                                         issue a staff or lock configuration card on the card\n"
+    "                                         on the encoder, as operator CODE; prints CardID=\n"
+    "                                         KIND: floor, building, master, emergency, group, record,\n"
+    "                                         black-name, check-out, system, room-number, clock,\n"
+    "                                         group-number\n"
     "Every command takes --help and --version.\n";
 
 const QCommandLineOption kServer(QStringLiteral("server"),
@@ -141,13 +151,19 @@ std::optional<int> runCard(const QCommandLineParser &parser)
 {
     const QStringList args = parser.positionalArguments();
     const QString card = QStringLiteral("card");
+    if (args.size() == 2 && args.first() == QLatin1String("issue"))
+        return RunCardIssue(parser, args.last(), [&card](const QString &message) { return usageError(message, card); });
     if (args == QStringList{QStringLiteral("erase")}) {
-        if (parser.value(kOperator).isEmpty())
+        const QString code = parser.value(QStringLiteral("operator"));
+        if (code.isEmpty())
             return usageError(QStringLiteral("--operator CODE is required"), card);
-        return RunCardErase(parser.value(kOperator), parser.isSet(kYes), parser.isSet(kServer));
+        const bool yes = parser.isSet(QStringLiteral("yes"));
+        if (AnyCardIssueOption(parser, {QStringLiteral("operator"), QStringLiteral("yes")}))
+            return usageError(QStringLiteral("card erase takes only --operator, --yes and --server"), card);
+        return RunCardErase(code, yes, parser.isSet(kServer));
     }
-    if (parser.isSet(kOperator) || parser.isSet(kYes))
-        return usageError(QStringLiteral("--operator and --yes belong to card erase"), card);
+    if (AnyCardIssueOption(parser))
+        return usageError(QStringLiteral("only card issue and card erase take these options"), card);
     if (args == QStringList{QStringLiteral("read")})
         return RunCardRead(parser.isSet(kServer));
     if (args.size() == 2 && args.first() == QLatin1String("decode"))
@@ -258,14 +274,19 @@ const QList<Command> &commands()
         {QStringLiteral("reset-password"), QStringLiteral("CODE"), {{QStringLiteral("CODE"), QStringLiteral("The operator's code.")}},
          QStringLiteral("Empty the password of operator CODE; the operator sets a new one at the next logon."),
          {kServer}, runResetPassword},
-        {QStringLiteral("card"), QStringLiteral("read | decode HEX | erase"),
+        {QStringLiteral("card"), QStringLiteral("read | decode HEX | issue KIND | erase"),
          {{QStringLiteral("read"), QStringLiteral("Read the card on the encoder.")},
           {QStringLiteral("decode HEX"), QStringLiteral("Decode the read buffer HEX.")},
+          {QStringLiteral("issue KIND"),
+           QStringLiteral("Issue a card of KIND: floor, building, master, emergency, group, record, black-name, "
+                          "check-out, system, room-number, clock or group-number.")},
           {QStringLiteral("erase"), QStringLiteral("Erase the card on the encoder as operator --operator; only with "
                                                    "--yes, which answers the question OK.")}},
          QStringLiteral("Read the card on the encoder, or decode a read buffer without a device, and print its "
-                        "fields as field=value lines; or erase the card on the encoder."),
-         {kOperator, kYes, kServer}, runCard},
+                        "fields as field=value lines; issue a staff or lock configuration card on the card "
+                        "lying on the encoder with the screens' defaults, printing CardID=<id> (boxes on stderr); "
+                        "or erase the card on the encoder."),
+         QList<QCommandLineOption>{kServer} + CardIssueOptions(), runCard},
         {QStringLiteral("checkin"), QStringLiteral("ROOM"), {{QStringLiteral("ROOM"), QStringLiteral("The room, as 1-101.")}},
          QStringLiteral("Check a guest in at ROOM and issue the guest card on the card lying on the encoder, with the "
                         "front desk's defaults. Prints CardID=<id>; the boxes go to stderr."),
