@@ -5,6 +5,7 @@
 #include "screens/mainmenu/workscreens.h"
 #include "screens/maintenance/systemmaintenance.h"
 #include "screens/receiption/receiption.h"
+#include "screens/reports/reports.h"
 #include "screens/rooms/roomsdefination.h"
 #include "store/database.h"
 #include "ui/qtoperatorport.h"
@@ -25,6 +26,7 @@ void registerWorkScreens()
     RegisterWorkScreen(WorkArea::RoomsDefination, [](QWidget *parent) { return new TfrmRoomsDefination(parent); });
     RegisterWorkScreen(WorkArea::SystemMaintenance,
                        [](QWidget *parent) { return new TfrmSystemMaintenance(parent); });
+    RegisterWorkScreen(WorkArea::Reports, [](QWidget *parent) { return new TfrmReports(parent); });
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "ui/buttonrights.h"
 #include "ui/enterkey.h"
 #include "ui/fonts.h"
+#include "ui/gridcolumns.h"
 #include "ui/looks.h"
 
 #include <QApplication>
@@ -335,6 +336,7 @@ void TfrmReports::showReport(ReportKind kind)
     m_model->setTable(std::move(table));
     for (int c = 0; c < widths.size(); ++c)
         GridReport->setColumnWidth(c, widths[c]);
+    WidenColumnsToHeaders(GridReport);
     ProgressBar1->hide();
     const QString room = m_model->table().roomName;
     lblRoomNo->setText(room);

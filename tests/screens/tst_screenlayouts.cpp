@@ -5,6 +5,7 @@
 #include "screens/mainmenu/mainmenu.h"
 #include "screens/maintenance/systemmaintenance.h"
 #include "screens/receiption/receiption.h"
+#include "screens/reports/reports.h"
 #include "screens/rooms/roomsdefination.h"
 #include "store/rooms.h"
 #include "support/readability.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -79,6 +81,9 @@ const QList<ScreenCase> &screenCases()
         {"room picker", {854, 626}, [] { return roomsScreen(true); }},
         {"system maintenance", {700, 520}, [] { return maintenanceWithExtraOptions(); }},
         {"front desk", {1051, 710}, [] { return shown(new TfrmReceiption); }},
+        {"reports", {996, 712}, [] { return shown(new TfrmReports); }},
+        {"reports, options", {996, 712}, [] { auto *reports = new TfrmReports; shown(reports); reports->cmdOption->click(); return static_cast<QWidget *>(reports); }},
+        {"reports, card picker", {996, 712}, [] { isSearchCardNo = true; QWidget *picker = shown(new TfrmReports); isSearchCardNo = false; return picker; }},
         {"front desk, walk-in panel", {1051, 710}, [] { auto *desk = new TfrmReceiption; shown(desk); desk->cmdWalkIn->click(); return static_cast<QWidget *>(desk); }},
     };
     return cases;
