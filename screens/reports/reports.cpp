@@ -38,6 +38,7 @@ namespace {
 
 constexpr int kClientWidth = 996;
 constexpr int kClientHeight = 712;
+constexpr int kOptionPanelWidth = 745;
 constexpr int kExcelTag = 64;
 const QDate kFirstPickerDate(2009, 1, 1);
 const QDate kLastPickerDate(2099, 12, 31);
@@ -185,11 +186,8 @@ TfrmReports::TfrmReports(QWidget *parent)
     screen->addLayout(header);
     screen->addWidget(RzPanel3, 1);
     // The option panel takes the grid panel's place while it is shown.
-    auto *optionRow = new QHBoxLayout;
-    optionRow->addStretch(1);
-    optionRow->addWidget(RzPanel2, 3);
-    optionRow->addStretch(1);
-    screen->addLayout(optionRow, 1);
+    RzPanel2->setMinimumWidth(kOptionPanelWidth);
+    screen->addWidget(RzPanel2, 1, Qt::AlignHCenter | Qt::AlignTop);
     screen->addWidget(StatusBar1);
     KeepEnterOffButtons(this);
 

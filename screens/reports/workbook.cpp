@@ -2,19 +2,19 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 #include <zip.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <optional>
 
 namespace {
 
-const QString kMainNamespace = QStringLiteral("http://schemas.openxmlformats.org/spreadsheetml/2006/main");
 const QString kRelationsNamespace =
     QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");
 
@@ -108,140 +108,223 @@ std::optional<QString> firstSheetPart(zip_t *archive)
 }
 
 // "B12" -> column 2, row 12; nullopt when it is no cell reference.
-std::optional<std::pair<int, int>> cellReference(QStringView ref)
+std::optional<std::pair<int, int>> cellReference(QByteArrayView ref)
 {
     int column = 0;
     qsizetype i = 0;
-    while (i < ref.size() && ref[i].isLetter()) {
-        column = column * 26 + (ref[i].toUpper().unicode() - u'A' + 1);
-        ++i;
-    }
+    for (; i < ref.size() && std::isalpha(static_cast<unsigned char>(ref[i])); ++i)
+        column = column * 26 + (std::toupper(static_cast<unsigned char>(ref[i])) - 'A' + 1);
     bool ok = false;
-    const int row = ref.mid(i).toInt(&ok);
+    const int row = QByteArray(ref.sliced(i).data(), ref.size() - i).toInt(&ok);
     if (column == 0 || !ok || row < 1)
         return std::nullopt;
     return std::pair{column, row};
 }
 
-QString columnName(int column)
+QByteArray columnName(int column)
 {
-    QString name;
+    QByteArray name;
     for (; column > 0; column = (column - 1) / 26)
-        name.prepend(QChar(u'A' + (column - 1) % 26));
+        name.prepend(char('A' + (column - 1) % 26));
     return name;
 }
 
+// The value of attribute name in a start tag's text, or nullopt.
+std::optional<QByteArrayView> attribute(QByteArrayView tag, QByteArrayView name)
+{
+    for (qsizetype at = tag.indexOf(name); at > 0; at = tag.indexOf(name, at + 1)) {
+        const qsizetype equals = at + name.size();
+        if (!std::isspace(static_cast<unsigned char>(tag[at - 1])) || equals + 1 >= tag.size() || tag[equals] != '=')
+            continue;
+        const char quote = tag[equals + 1];
+        const qsizetype close = tag.indexOf(quote, equals + 2);
+        if ((quote != '"' && quote != '\'') || close < 0)
+            return std::nullopt;
+        return tag.sliced(equals + 2, close - equals - 2);
+    }
+    return std::nullopt;
+}
+
+QByteArrayView localName(QByteArrayView name)
+{
+    const qsizetype colon = name.indexOf(':');
+    return colon < 0 ? name : name.sliced(colon + 1);
+}
+
 // What the appender needs to know of a worksheet: its last row and column
-// that hold a cell, and the name its sheetData element is written with.
+// that hold a cell, where its rows end, and where its dimension says how far
+// it reaches. Worksheets of a long-kept log run to tens of megabytes, so the
+// markup is walked tag by tag rather than parsed; text in a worksheet never
+// holds a raw "<".
 struct SheetShape {
     int lastRow = 0;
     int lastColumn = 0;
-    QString sheetDataName;
+    QByteArray sheetDataName;
+    // The closing tag of sheetData, or the whole of an empty <sheetData/>.
+    qsizetype end = -1;
+    bool empty = false;
+    qsizetype emptyLength = 0;
+    // The value of the dimension's ref, when there is one.
+    qsizetype dimension = -1;
+    qsizetype dimensionLength = 0;
 };
+
+// The end of the markup that begins at i with opener, past closer; -1 when
+// it does not end.
+qsizetype pastMarkup(const QByteArray &xml, qsizetype i, const char *closer)
+{
+    const qsizetype at = xml.indexOf(closer, i);
+    return at < 0 ? -1 : at + qsizetype(std::strlen(closer));
+}
+
+// The position of the ">" that ends the tag beginning at i, quotes respected.
+qsizetype tagEnd(const QByteArray &xml, qsizetype i)
+{
+    char quote = 0;
+    for (; i < xml.size(); ++i) {
+        const char c = xml[i];
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '>') {
+            return i;
+        }
+    }
+    return -1;
+}
 
 std::optional<SheetShape> shapeOf(const QByteArray &sheet)
 {
     SheetShape shape;
-    QXmlStreamReader xml(sheet);
     int row = 0;
     int column = 0;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement() || xml.namespaceUri() != kMainNamespace)
+    for (qsizetype i = sheet.indexOf('<'); i >= 0; i = i < 0 ? -1 : sheet.indexOf('<', i)) {
+        const QByteArrayView rest = QByteArrayView(sheet).sliced(i);
+        if (rest.startsWith("<!--")) {
+            i = pastMarkup(sheet, i, "-->");
             continue;
-        if (xml.name() == QLatin1String("sheetData")) {
-            shape.sheetDataName = xml.qualifiedName().toString();
-        } else if (xml.name() == QLatin1String("row")) {
-            const QStringView r = xml.attributes().value(QLatin1String("r"));
-            row = r.isEmpty() ? row + 1 : r.toInt();
+        }
+        if (rest.startsWith("<![CDATA[")) {
+            i = pastMarkup(sheet, i, "]]>");
+            continue;
+        }
+        if (rest.startsWith("<?")) {
+            i = pastMarkup(sheet, i, "?>");
+            continue;
+        }
+        const qsizetype end = tagEnd(sheet, i);
+        if (end < 0)
+            return std::nullopt;
+        const QByteArrayView tag(sheet.constData() + i, end - i);
+        const bool closing = tag.size() > 1 && tag[1] == '/';
+        qsizetype nameEnd = closing ? 2 : 1;
+        while (nameEnd < tag.size() && !std::isspace(static_cast<unsigned char>(tag[nameEnd])) && tag[nameEnd] != '/')
+            ++nameEnd;
+        const qsizetype nameStart = closing ? 2 : 1;
+        const QByteArrayView name = tag.sliced(nameStart, nameEnd - nameStart);
+        if (closing) {
+            if (!shape.sheetDataName.isEmpty() && shape.end < 0 && name == shape.sheetDataName)
+                shape.end = i;
+        } else if (localName(name) == "sheetData" && shape.sheetDataName.isEmpty()) {
+            shape.sheetDataName = name.toByteArray();
+            if (tag.endsWith('/')) {
+                shape.end = i;
+                shape.empty = true;
+                shape.emptyLength = end + 1 - i;
+            }
+        } else if (localName(name) == "row") {
+            const std::optional<QByteArrayView> r = attribute(tag, "r");
+            row = r ? QByteArray(r->data(), r->size()).toInt() : row + 1;
             column = 0;
-        } else if (xml.name() == QLatin1String("c")) {
-            const std::optional<std::pair<int, int>> ref =
-                cellReference(xml.attributes().value(QLatin1String("r")));
+        } else if (localName(name) == "c") {
+            const std::optional<QByteArrayView> r = attribute(tag, "r");
+            const std::optional<std::pair<int, int>> ref = r ? cellReference(*r) : std::nullopt;
             column = ref ? ref->first : column + 1;
             shape.lastRow = std::max(shape.lastRow, ref ? ref->second : row);
             shape.lastColumn = std::max(shape.lastColumn, column);
+        } else if (localName(name) == "dimension" && shape.dimension < 0) {
+            if (const std::optional<QByteArrayView> ref = attribute(tag, "ref")) {
+                shape.dimension = ref->data() - sheet.constData();
+                shape.dimensionLength = ref->size();
+            }
         }
+        i = end + 1;
     }
-    if (xml.hasError() || shape.sheetDataName.isEmpty())
+    if (shape.end < 0)
         return std::nullopt;
     return shape;
 }
 
 // Text as XML character data: the markup characters escaped, and the control
 // characters that XML cannot carry left out.
-QString xmlText(const QString &text)
+void appendXmlText(QByteArray &out, const QString &text)
 {
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'&': out += QLatin1String("&amp;"); break;
-        case u'<': out += QLatin1String("&lt;"); break;
-        case u'>': out += QLatin1String("&gt;"); break;
+    for (const char c : text.toUtf8()) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
         default:
-            if (c.unicode() >= 0x20 || c == u'\t' || c == u'\n' || c == u'\r')
+            if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r')
                 out += c;
         }
     }
-    return out;
 }
 
 // The rows as worksheet XML, the texts as inline strings so that the shared
 // string table stays as it was. Empty cells are left out.
-QByteArray rowsXml(const QList<QStringList> &rows, int firstRow, const QString &prefix)
+QByteArray rowsXml(const QList<QStringList> &rows, int firstRow, const QByteArray &prefix)
 {
-    QString xml;
+    qsizetype widest = 0;
+    for (const QStringList &row : rows)
+        widest = std::max(widest, row.size());
+    QList<QByteArray> columns;
+    for (int c = 1; c <= widest; ++c)
+        columns.append(columnName(c));
+    const QByteArray rowOpen = '<' + prefix + "row r=\"";
+    const QByteArray rowClose = "</" + prefix + "row>";
+    const QByteArray cellOpen = '<' + prefix + "c r=\"";
+    const QByteArray cellType = "\" t=\"inlineStr\"><" + prefix + "is><" + prefix + "t xml:space=\"preserve\">";
+    const QByteArray cellClose = "</" + prefix + "t></" + prefix + "is></" + prefix + "c>";
+    QByteArray xml;
     for (qsizetype r = 0; r < rows.size(); ++r) {
-        const QString rowNo = QString::number(firstRow + r);
-        xml += u'<' + prefix + QStringLiteral("row r=\"") + rowNo + QStringLiteral("\">");
+        const QByteArray rowNo = QByteArray::number(firstRow + r);
+        xml += rowOpen + rowNo + "\">";
         for (qsizetype c = 0; c < rows[r].size(); ++c) {
             if (rows[r][c].isEmpty())
                 continue;
-            xml += u'<' + prefix + QStringLiteral("c r=\"") + columnName(int(c) + 1) + rowNo +
-                   QStringLiteral("\" t=\"inlineStr\"><") + prefix + QStringLiteral("is><") + prefix +
-                   QStringLiteral("t xml:space=\"preserve\">") + xmlText(rows[r][c]) + QStringLiteral("</") +
-                   prefix + QStringLiteral("t></") + prefix + QStringLiteral("is></") + prefix + QStringLiteral("c>");
+            xml += cellOpen + columns[c] + rowNo + cellType;
+            appendXmlText(xml, rows[r][c]);
+            xml += cellClose;
         }
-        xml += QStringLiteral("</") + prefix + QStringLiteral("row>");
+        xml += rowClose;
     }
-    return xml.toUtf8();
+    return xml;
 }
 
 // The worksheet with the rows spliced in at the end of sheetData and its
 // dimension widened to cover them.
-std::optional<QByteArray> appendedSheet(QByteArray sheet, const SheetShape &shape, const QList<QStringList> &rows,
-                                        int firstRow)
+QByteArray appendedSheet(QByteArray sheet, const SheetShape &shape, const QList<QStringList> &rows, int firstRow)
 {
-    const QString name = shape.sheetDataName;
-    const QString prefix = name.contains(u':') ? name.left(name.indexOf(u':') + 1) : QString();
+    const QByteArray name = shape.sheetDataName;
+    const qsizetype colon = name.indexOf(':');
+    const QByteArray prefix = colon < 0 ? QByteArray() : name.left(colon + 1);
     const QByteArray added = rowsXml(rows, firstRow, prefix);
-    const QByteArray close = ("</" + name + ">").toUtf8();
-    const qsizetype end = sheet.lastIndexOf(close);
-    if (end >= 0) {
-        sheet.insert(end, added);
-    } else {
-        static const QRegularExpression empty(QStringLiteral("<%1\\s*/>"));
-        const QRegularExpression selfClosed(empty.pattern().arg(QRegularExpression::escape(name)));
-        const QRegularExpressionMatch match = selfClosed.match(QString::fromUtf8(sheet));
-        if (!match.hasMatch())
-            return std::nullopt;
-        // The match is on the decoded text; the element is plain ASCII, so
-        // its bytes are found as they are.
-        const QByteArray element = match.captured().toUtf8();
-        const qsizetype at = sheet.indexOf(element);
-        sheet.replace(at, element.size(), ("<" + name + ">").toUtf8() + added + close);
+    if (shape.empty)
+        sheet.replace(shape.end, shape.emptyLength, '<' + name + '>' + added + "</" + name + '>');
+    else
+        sheet.insert(shape.end, added);
+    // The dimension comes before the rows, so its place has not moved.
+    if (shape.dimension >= 0) {
+        qsizetype widest = 0;
+        for (const QStringList &row : rows)
+            widest = std::max(widest, row.size());
+        const QByteArray range = "A1:" + columnName(std::max<int>(shape.lastColumn, int(widest))) +
+                                 QByteArray::number(firstRow + rows.size() - 1);
+        sheet.replace(shape.dimension, shape.dimensionLength, range);
     }
-    qsizetype widest = 0;
-    for (const QStringList &row : rows)
-        widest = std::max(widest, row.size());
-    const QString range = QStringLiteral("A1:") + columnName(std::max<int>(shape.lastColumn, int(widest))) +
-                          QString::number(firstRow + rows.size() - 1);
-    static const QRegularExpression dimension(QStringLiteral("(<(?:\\w+:)?dimension\\s+ref=\")([^\"]*)(\")"));
-    const QString text = QString::fromUtf8(sheet);
-    const QRegularExpressionMatch found = dimension.match(text);
-    if (found.hasMatch())
-        return (text.left(found.capturedStart(2)) + range + text.mid(found.capturedEnd(2))).toUtf8();
     return sheet;
 }
 
@@ -277,12 +360,17 @@ bool writeArchive(zip_t *source, const QString &target, const QList<std::pair<QS
         } else {
             data = zip_source_zip(out.get(), source, zip_uint64_t(i), ZIP_FL_COMPRESSED, 0, -1);
         }
-        if (!data || zip_file_add(out.get(), name, data, ZIP_FL_ENC_RAW) < 0) {
+        const zip_int64_t added = data ? zip_file_add(out.get(), name, data, ZIP_FL_ENC_RAW) : -1;
+        if (added < 0) {
             if (data)
                 zip_source_free(data);
             *error = zipError(out.get());
             return false;
         }
+        // A worksheet of a long-kept log runs to tens of megabytes of very
+        // repetitive XML: the fastest deflate level packs it nearly as well.
+        if (own != pending.end())
+            zip_set_file_compression(out.get(), zip_uint64_t(added), ZIP_CM_DEFLATE, 1);
         if (own != pending.end())
             own->first.clear();
     }
@@ -405,13 +493,9 @@ bool AppendToWorkbook(const QString &path, const QList<QStringList> &rows, int *
         return false;
     }
     *firstRow = shape->lastRow == 0 ? 1 : shape->lastRow + 2;
-    const std::optional<QByteArray> appended = appendedSheet(*sheet, *shape, rows, *firstRow);
-    if (!appended) {
-        *error = QStringLiteral("%1: the first worksheet has no row data").arg(path);
-        return false;
-    }
+    const QByteArray appended = appendedSheet(*sheet, *shape, rows, *firstRow);
     const QString partial = partialName(path);
-    if (!writeArchive(source.get(), partial, {{*sheetPart, *appended}}, error)) {
+    if (!writeArchive(source.get(), partial, {{*sheetPart, appended}}, error)) {
         QFile::remove(partial);
         return false;
     }
