@@ -62,7 +62,7 @@ QGroupBox *group(QWidget *parent, std::initializer_list<QWidget *> controls)
     auto *row = new QHBoxLayout(box);
     for (QWidget *control : controls) {
         control->setParent(box);
-        row->addWidget(control, 1);
+        row->addWidget(control, qobject_cast<QLabel *>(control) ? 0 : 1);
     }
     return box;
 }
@@ -176,6 +176,10 @@ TfrmReports::TfrmReports(QWidget *parent)
     RzPanel2->hide();
 
     StatusPanel0->setMinimumWidth(160);
+    // The device's text runs to 128 characters: it is cut off, not allowed to
+    // widen the screen.
+    for (QLabel *panel : {StatusPanel1, StatusPanel2})
+        panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     StatusPanel1->setAlignment(Qt::AlignCenter);
     StatusBar1->addWidget(StatusPanel0);
     StatusBar1->addWidget(StatusPanel1, 1);
