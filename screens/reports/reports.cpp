@@ -17,7 +17,6 @@
 #include "ui/gridcolumns.h"
 #include "ui/looks.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QGridLayout>
@@ -30,7 +29,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 

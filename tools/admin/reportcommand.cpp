@@ -1,8 +1,8 @@
 #include "tools/admin/reportcommand.h"
 
+#include "core/clock.h"
 #include "core/settings.h"
 #include "core/sharedtexts.h"
-#include "core/clock.h"
 #include "core/state.h"
 #include "screens/reports/reportexport.h"
 #include "screens/reports/reportrows.h"

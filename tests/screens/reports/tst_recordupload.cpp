@@ -127,6 +127,8 @@ void TestRecordUpload::upload_data()
         row("card encoder refused") << engine << "encoder" << QList<BoxAnswer>{} << QStringList{"E0052"} << false << 1;
         row("cancel at the first question") << engine << "collector" << QList<BoxAnswer>{BoxAnswer::Cancel}
                                             << QStringList{"N9060"} << false << 1;
+        row("read fails") << engine << "collector fail read 7" << QList<BoxAnswer>{BoxAnswer::Ok}
+                          << QStringList{"N9060", "E0053"} << false << 1;
         row("cancel at the second question keeps the last upload")
             << engine << "collector" << QList<BoxAnswer>{BoxAnswer::Ok, BoxAnswer::Cancel}
             << QStringList{"N9060", "N9061"} << false << 1;
@@ -151,15 +153,18 @@ void TestRecordUpload::upload()
     records.write(lines(9).toLatin1());
     records.close();
     m_world->encoder->sim(QStringLiteral("records ") + file);
-    m_world->encoder->sim(QStringLiteral("model ") + model);
+    const QStringList device = model.split(u' ');
+    m_world->encoder->sim(QStringLiteral("model ") + device.first());
+    if (device.size() > 1)
+        m_world->encoder->sim(device.mid(1).join(u' '));
     for (const BoxAnswer answer : answers)
         m_world->port.answer(answer);
-    QString shown;
-    const bool uploaded = UploadLockRecords(ReadReportsTexts(), {[&](const QString &text) { shown = text; }, {}});
+    QStringList shown;
+    const bool uploaded = UploadLockRecords(ReadReportsTexts(), {[&](const QString &text) { shown.append(text); }, {}});
     QTEST(uploaded, "uploaded");
     QTEST(m_world->port.captions(), "captions");
     QTEST(SqlScalar(QStringLiteral("SELECT COUNT(*) FROM RecordOpen")).toInt(), "rows");
-    QCOMPARE(shown.mid(6, 4), model == QLatin1String("collector") ? QStringLiteral("5737") : QStringLiteral("5137"));
+    QCOMPARE(shown.value(0).mid(6, 4), model.startsWith(QLatin1String("collector")) ? QStringLiteral("5737") : QStringLiteral("5137"));
 }
 
 QTEST_GUILESS_MAIN(TestRecordUpload)
