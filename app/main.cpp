@@ -6,6 +6,7 @@
 #include "screens/mainmenu/workscreens.h"
 #include "screens/maintenance/systemmaintenance.h"
 #include "screens/receiption/receiption.h"
+#include "screens/reports/reports.h"
 #include "screens/rooms/roomsdefination.h"
 #include "screens/staffcards/keysforstaff.h"
 #include "store/database.h"
@@ -30,6 +31,7 @@ void registerWorkScreens()
                        [](QWidget *parent) { return new TfrmLockConfiguration(parent); });
     RegisterWorkScreen(WorkArea::SystemMaintenance,
                        [](QWidget *parent) { return new TfrmSystemMaintenance(parent); });
+    RegisterWorkScreen(WorkArea::Reports, [](QWidget *parent) { return new TfrmReports(parent); });
 }
 
 } // namespace

@@ -147,11 +147,13 @@ Q_DECL_EXPORT int ReadCard(unsigned char mode, char *buffer)
 
 Q_DECL_EXPORT int ReadRecord(unsigned char mode, char *records)
 {
-    const auto device = answering(mode);
+    auto device = answering(mode);
     if (!device)
         return SimNoAnswer;
     if (!device->collector)
         return SimWrongModel;
+    if (const int code = takeFailure(*device, &SimDevice::failRead))
+        return code;
     QString text;
     for (const QString &line : device->records().split(u'\n', Qt::SkipEmptyParts)) {
         if (text.size() + line.trimmed().size() > kRecordsLength)

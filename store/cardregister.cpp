@@ -11,6 +11,7 @@
 
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 #include <optional>
 
@@ -114,6 +115,101 @@ int LoadCardInfo(const QString &cardData)
     curCard.Status = query.value(QStringLiteral("Status")).toString();
     curCard.GongHao = query.value(QStringLiteral("GongHao")).toString();
     return query.value(QStringLiteral("ID")).toInt();
+}
+
+namespace {
+
+struct CardColumns {
+    explicit CardColumns(const QSqlRecord &record)
+        : ID(record.indexOf(QStringLiteral("ID"))), CardData(record.indexOf(QStringLiteral("CardData"))),
+          Holder(record.indexOf(QStringLiteral("Holder"))), GongHao(record.indexOf(QStringLiteral("GongHao"))),
+          BeiZhu(record.indexOf(QStringLiteral("BeiZhu"))), Status(record.indexOf(QStringLiteral("Status")))
+    {
+    }
+    int ID, CardData, Holder, GongHao, BeiZhu, Status;
+};
+
+CardRegisterRow readCardRow(const QSqlQuery &query, const CardColumns &c)
+{
+    CardRegisterRow row;
+    row.ID = query.value(c.ID).toInt();
+    row.CardData = query.value(c.CardData).toString();
+    row.Holder = query.value(c.Holder).toString();
+    row.GongHao = query.value(c.GongHao).toString();
+    row.BeiZhu = query.value(c.BeiZhu).toString();
+    row.Status = query.value(c.Status).toString();
+    return row;
+}
+
+} // namespace
+
+bool ReadCardRegister(const QString &gongHao, const std::function<void(const CardRegisterRow &)> &take,
+                      QString *sql, QString *error)
+{
+    *sql = QStringLiteral("SELECT * FROM CardInfo");
+    if (!gongHao.isEmpty())
+        *sql += QStringLiteral(" WHERE GongHao=:a");
+    *sql += QStringLiteral(" ORDER BY ID DESC");
+    QSqlQuery query(Db());
+    query.setForwardOnly(true);
+    query.prepare(*sql);
+    if (!gongHao.isEmpty())
+        query.bindValue(QStringLiteral(":a"), gongHao);
+    if (!query.exec()) {
+        *error = query.lastError().text();
+        return false;
+    }
+    const CardColumns columns(query.record());
+    while (query.next())
+        take(readCardRow(query, columns));
+    return true;
+}
+
+bool FindCardById(const QString &cardId, std::optional<CardRegisterRow> *row, QString *error)
+{
+    QSqlQuery query(Db());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT * FROM CardInfo WHERE Mid(CardData,19,8)=:a ORDER BY ID"));
+    query.bindValue(QStringLiteral(":a"), cardId);
+    if (!query.exec()) {
+        *error = query.lastError().text();
+        return false;
+    }
+    row->reset();
+    if (query.next())
+        *row = readCardRow(query, CardColumns(query.record()));
+    return true;
+}
+
+bool DeleteCardInfo(int id, QString *error)
+{
+    QSqlQuery remove(Db());
+    remove.prepare(QStringLiteral("DELETE FROM CardInfo WHERE ID=:a"));
+    remove.bindValue(QStringLiteral(":a"), id);
+    if (remove.exec())
+        return true;
+    *error = remove.lastError().text();
+    return false;
+}
+
+bool ReadRecordOpen(QList<RecordOpenRow> *rows, QString *sql, QString *error)
+{
+    rows->clear();
+    *sql = QStringLiteral("SELECT * FROM RecordOpen ORDER BY OrderFlag, OpenTime DESC");
+    QSqlQuery query(Db());
+    query.setForwardOnly(true);
+    if (!query.exec(*sql)) {
+        *error = query.lastError().text();
+        return false;
+    }
+    const QSqlRecord record = query.record();
+    const int orderFlag = record.indexOf(QStringLiteral("OrderFlag"));
+    const int recData = record.indexOf(QStringLiteral("RecData"));
+    const int openTime = record.indexOf(QStringLiteral("OpenTime"));
+    while (query.next())
+        rows->append({query.value(orderFlag).toInt(), query.value(recData).toString(),
+                      DateTimeFromSql(query.value(openTime))});
+    return true;
 }
 
 int ReadDai(int cardType)

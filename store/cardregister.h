@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
+
+#include <functional>
+#include <optional>
 
 // The card register (every card written), the issue counters of staff and
 // lock cards, the lock opening records, and the packed times that cards and
@@ -19,6 +23,34 @@ int LoadCardInfo(const QString &cardData);
 // The issue counter of a card kind; -1 (E0039) unless exactly one row holds it.
 int ReadDai(int cardType);
 bool WriteDai(int cardType, int dai);
+
+// One row of the card register as stored.
+struct CardRegisterRow {
+    int ID = 0;
+    QString CardData;
+    QString Holder;
+    QString GongHao;
+    QString BeiZhu;
+    QString Status;
+};
+// Hands every register row to take, newest first; only the operator's rows
+// when gongHao is not empty. sql gets the statement. False with the reason in
+// error.
+bool ReadCardRegister(const QString &gongHao, const std::function<void(const CardRegisterRow &)> &take,
+                      QString *sql, QString *error);
+// The first register row of the card ID (characters 19-26 of the card data).
+bool FindCardById(const QString &cardId, std::optional<CardRegisterRow> *row, QString *error);
+bool DeleteCardInfo(int id, QString *error);
+
+// One lock record of the last upload.
+struct RecordOpenRow {
+    int OrderFlag = 0;
+    QString RecData;
+    QDateTime OpenTime;
+};
+// The records of the last upload: door openings (OrderFlag 0) newest first,
+// then the system records in their order. False with the reason in error.
+bool ReadRecordOpen(QList<RecordOpenRow> *rows, QString *sql, QString *error);
 
 bool InsertRecordOpen(int orderFlag, const QString &recData, const QDateTime &openTime);
 bool ClearRecordOpen();

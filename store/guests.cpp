@@ -450,3 +450,70 @@ QDateTime EarliestGoTime(const QString &bldRoomNo)
     }
     return earliest.isValid() ? earliest : DateTimeZero();
 }
+
+bool ReadGuestReport(const GuestReportQuery &filter, const std::function<void(const TGuestInfo &)> &take,
+                     QString *sql, QString *error)
+{
+    QString text = QStringLiteral("SELECT * FROM GuestInfo WHERE ( (ComeTime>=:a) AND (ComeTime<=:b)"
+                                  " AND (GoTime>=:c) AND (GoTime<=:d)");
+    if (!filter.room.isEmpty())
+        text += QStringLiteral(" AND (BldRoomNo LIKE :e)");
+    if (!filter.name.isEmpty())
+        text += QStringLiteral(" AND (Name LIKE :f)");
+    if (!filter.flag.isEmpty())
+        text += QStringLiteral(" AND (Flag=:g)");
+    text += QStringLiteral(") ORDER BY ");
+    switch (filter.order) {
+    case GuestReportOrder::Room:
+        text += QStringLiteral("BldRoomNo, ComeTime DESC");
+        break;
+    case GuestReportOrder::ComeTime:
+        text += QStringLiteral("ComeTime DESC, BldRoomNo");
+        break;
+    case GuestReportOrder::GoTime:
+        text += QStringLiteral("GoTime DESC, BldRoomNo");
+        break;
+    case GuestReportOrder::Id:
+        text += QStringLiteral("ID DESC");
+        break;
+    }
+    *sql = text;
+    QSqlQuery query(Db());
+    query.setForwardOnly(true);
+    query.prepare(text);
+    query.bindValue(QStringLiteral(":a"), filter.comeFrom);
+    query.bindValue(QStringLiteral(":b"), filter.comeTo);
+    query.bindValue(QStringLiteral(":c"), filter.goFrom);
+    query.bindValue(QStringLiteral(":d"), filter.goTo);
+    if (!filter.room.isEmpty())
+        query.bindValue(QStringLiteral(":e"), u'%' + filter.room + u'%');
+    if (!filter.name.isEmpty())
+        query.bindValue(QStringLiteral(":f"), u'%' + filter.name + u'%');
+    if (!filter.flag.isEmpty())
+        query.bindValue(QStringLiteral(":g"), filter.flag);
+    if (!query.exec()) {
+        *error = query.lastError().text();
+        return false;
+    }
+    const GuestColumns columns(query.record());
+    while (query.next()) {
+        const std::optional<TGuestInfo> guest = readGuest(query, columns);
+        if (!guest) {
+            *error = QStringLiteral("Amount out of range");
+            return false;
+        }
+        take(*guest);
+    }
+    return true;
+}
+
+bool DeleteGuestInfo(int id, QString *error)
+{
+    QSqlQuery remove(Db());
+    remove.prepare(QStringLiteral("DELETE FROM GuestInfo WHERE ID=:a"));
+    remove.bindValue(QStringLiteral(":a"), id);
+    if (remove.exec())
+        return true;
+    *error = remove.lastError().text();
+    return false;
+}

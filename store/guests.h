@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The guest register: one GuestInfo row per stay of one guest in one room. The
 // front desk fills curGuest and calls these; the loads fill aryGuest and
 // aryReservation (app/state.h).
@@ -67,3 +69,23 @@ QDateTime FirstReservationTime(const QString &bldRoomNo);
 // The earliest planned check-out of the room's current guests (each guest by
 // the newest row), the zero when it has none.
 QDateTime EarliestGoTime(const QString &bldRoomNo);
+
+// The order of the guests report.
+enum class GuestReportOrder { Id, Room, ComeTime, GoTime };
+
+// The filters of the guests report: the stays that came and went within the
+// two ranges (both ends included), of rooms whose BldRoomNo contains room and
+// guests whose name contains name (each when not empty), with the stored flag
+// (when not empty).
+struct GuestReportQuery {
+    QDateTime comeFrom, comeTo, goFrom, goTo;
+    QString room;
+    QString name;
+    QString flag;
+    GuestReportOrder order = GuestReportOrder::Id;
+};
+// Hands every stay of the report to take, in the report's order; sql gets the
+// statement. False with the reason in error.
+bool ReadGuestReport(const GuestReportQuery &filter, const std::function<void(const TGuestInfo &)> &take,
+                     QString *sql, QString *error);
+bool DeleteGuestInfo(int id, QString *error);

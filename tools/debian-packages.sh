@@ -4,6 +4,7 @@ ZUMERAK_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6sql6-sqlite libqt6sql6-psql libsqlite3-dev
   libzip-dev libsodium-dev
+  python3-openpyxl
   postgresql postgresql-contrib
   clang libclang-rt-dev
   xvfb xauth fonts-dejavu-core

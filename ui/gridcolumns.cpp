@@ -15,3 +15,11 @@ void WidenColumnsToHeaders(QTableWidget *grid)
         grid->setColumnWidth(column, qMax(grid->columnWidth(column), header->sectionSizeHint(column)));
     }
 }
+
+void WidenColumnsToHeaders(QTableView *grid)
+{
+    QHeaderView *header = grid->horizontalHeader();
+    header->ensurePolished();
+    for (int column = 0; column < header->count(); ++column)
+        grid->setColumnWidth(column, qMax(grid->columnWidth(column), header->sectionSizeHint(column)));
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+class QTableView;
 class QTableWidget;
 
 // Widens every column of a grid whose header text needs more than the
@@ -8,3 +9,5 @@ class QTableWidget;
 // in the header's font under every skin. Called once the screen's texts and
 // fonts are on the grid.
 void WidenColumnsToHeaders(QTableWidget *grid);
+// The same for a grid on a model, whose headers come from the model.
+void WidenColumnsToHeaders(QTableView *grid);

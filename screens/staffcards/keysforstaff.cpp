@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "core/settings.h"
 #include "core/state.h"
+#include "screens/reports/cardpicker.h"
 #include "store/rooms.h"
 #include "ui/buttonrights.h"
 #include "ui/enterkey.h"
@@ -189,6 +190,7 @@ TfrmKeysForStaff::TfrmKeysForStaff(QWidget *parent)
     connect(cmbBuildingName, &QComboBox::activated, this, &TfrmKeysForStaff::cmbBuildingNameChange);
     connect(chkOpenPublicDoor, &QCheckBox::clicked, this, &TfrmKeysForStaff::chkOpenPublicDoorClick);
     connect(cmdIssueCard, &QPushButton::clicked, this, &TfrmKeysForStaff::cmdIssueCardClick);
+    connect(cmdSearchCardNo, &QPushButton::clicked, this, &TfrmKeysForStaff::cmdSearchCardNoClick);
     connect(cmdExit, &QPushButton::clicked, this, &QDialog::reject);
     edtMemo->installEventFilter(this);
 
@@ -224,10 +226,7 @@ void TfrmKeysForStaff::FormCreate()
         caption.button->setToolTip(caption.hint);
     }
     cmdSearchCardNo->setText(t.Search);
-    // The cards list that picks the card to bar is not part of this program
-    // yet: the button stays, greyed, and its hint says why.
-    cmdSearchCardNo->setToolTip(t.Search_Hint + QStringLiteral(" (the cards list is not available yet)"));
-    cmdSearchCardNo->setEnabled(false);
+    cmdSearchCardNo->setToolTip(t.Search_Hint);
     cmdExit->setText(t.Exit + QStringLiteral("[&X]"));
     cmdExit->setToolTip(t.Exit_Hint);
     lblHolder->setText(t.Holder);
@@ -329,6 +328,15 @@ bool TfrmKeysForStaff::edtMemoKeyPress(const QString &typed)
     if (typed.size() != 1 || typed.front() < u'0' || typed.front() > u'9')
         return false;
     return edtMemo->hasSelectedText() || edtMemo->text().size() < kMemoDigits;
+}
+
+void TfrmKeysForStaff::cmdSearchCardNoClick()
+{
+    // The reports screen's card list picks the card to bar; closed without a
+    // pick, the field keeps what it holds.
+    const QString cardId = PickCardFromReports(this);
+    if (!cardId.isEmpty())
+        edtMemo->setText(cardId);
 }
 
 void TfrmKeysForStaff::chkOpenPublicDoorClick()

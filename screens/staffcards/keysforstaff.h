@@ -77,6 +77,7 @@ private:
     void cmbBuildingNameChange();
     bool edtMemoKeyPress(const QString &typed);
     void chkOpenPublicDoorClick();
+    void cmdSearchCardNoClick();
     StaffCardFields collectFields() const;
 
     KeysForStaffTexts m_texts;

@@ -6,6 +6,7 @@
 #include "screens/mainmenu/mainmenu.h"
 #include "screens/maintenance/systemmaintenance.h"
 #include "screens/receiption/receiption.h"
+#include "screens/reports/reports.h"
 #include "screens/rooms/roomsdefination.h"
 #include "screens/staffcards/keysforstaff.h"
 #include "store/rooms.h"
@@ -98,6 +99,9 @@ const QList<ScreenCase> &screenCases()
         {"lock configuration, system card", {640, 500}, [] { return withKind(&TfrmLockConfiguration::cmdResetCard); }},
         {"lock configuration, room-number card", {640, 500},
          [] { return withKind(&TfrmLockConfiguration::cmdRoomNoSetting); }},
+        {"reports", {996, 712}, [] { return shown(new TfrmReports); }},
+        {"reports, options", {996, 712}, [] { auto *reports = new TfrmReports; shown(reports); reports->cmdOption->click(); return static_cast<QWidget *>(reports); }},
+        {"reports, card picker", {996, 712}, [] { isSearchCardNo = true; QWidget *picker = shown(new TfrmReports); isSearchCardNo = false; return picker; }},
         {"front desk, walk-in panel", {1051, 710}, [] { auto *desk = new TfrmReceiption; shown(desk); desk->cmdWalkIn->click(); return static_cast<QWidget *>(desk); }},
         {"front desk, status panel", {1051, 710}, [] { auto *desk = new TfrmReceiption; shown(desk); desk->cmdModiRoomStatus->click(); return static_cast<QWidget *>(desk); }},
     };

@@ -36,6 +36,7 @@ private slots:
     void cardIssueWritesEachKind();
     void cardIssueRefuses_data();
     void cardIssueRefuses();
+    void reportExportAndUpload();
 };
 
 namespace {
@@ -240,7 +241,7 @@ void TestAdmin::commandLineIsCheckedAndExplained_data()
                                      << "zumerak-admin: unknown command 'frobnicate'";
     QTest::newRow("option before the command") << QStringList{"--server", "rooms"} << 2 << ""
                                                << "zumerak-admin: Unknown option 'server'.";
-    for (const char *command : {"init", "settings", "rooms", "reset-password", "card"}) {
+    for (const char *command : {"init", "settings", "rooms", "reset-password", "card", "report", "upload"}) {
         const QString name = command;
         QTest::newRow(qPrintable(name + " --help")) << QStringList{name, "--help"} << 0
                                                     << "usage: zumerak-admin " + name + " [options]" << "";
@@ -733,6 +734,60 @@ void TestAdmin::cardIssueRefuses()
     QVERIFY2(run.err.startsWith(err), qPrintable(run.err));
     QCOMPARE(run.out, QString());
     QVERIFY(!cardOnEncoder(world).contains("kind"));
+}
+
+void TestAdmin::reportExportAndUpload()
+{
+    TestWorld world({.systemIni = encoderIni(), .encoder = true});
+    QVERIFY(sampleWithOperators(world));
+    for (const char *workbook : {"ReportCards.xlsx", "ReportGuests.xlsx", "ReportOpen.xlsx"})
+        QVERIFY(QFile::exists(world.folder.file(QStringLiteral("Reports/") + workbook)));
+    world.encoder->sim("blank");
+    const Run checkin = admin({"checkin", "1-101", "--operator", "ann", "--name", "Anna"});
+    QVERIFY2(checkin.exitCode == 0, qPrintable(checkin.err));
+    const QString cardId = checkin.out.mid(7, 8);
+
+    const Run cards = admin({"report", "cards"});
+    QVERIFY2(cards.exitCode == 0, qPrintable(cards.err));
+    const QStringList lines = cards.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[0].split('\t').mid(0, 3), (QStringList{"", "Type", "Room No."}));
+    const QStringList card = lines[1].split('\t');
+    QCOMPARE(card.size(), 12);
+    QCOMPARE(card.mid(0, 3), (QStringList{"", "Guest Card", "1-101"}));
+    QCOMPARE(card[10], cardId);
+    QCOMPARE(admin({"report", "cards", "--room", "1-2"}).out.count('\n'), 1);
+    QCOMPARE(admin({"report", "cards", "--checkin-from", "2030-01-01 00:00", "--type", "Guest Card"}).out.count('\n'), 1);
+    QCOMPARE(admin({"report", "guests", "--name", "Ann"}).out.count('\n'), 2);
+
+    const Run refused = admin({"report", "opens", "--room", "1-101"});
+    QCOMPARE(refused.exitCode, 2);
+    QCOMPARE(admin({"report", "guests", "--operator", "ann"}).exitCode, 2);
+    QCOMPARE(admin({"report", "cards", "--name", "Anna"}).exitCode, 2);
+    QCOMPARE(admin({"report", "rooms"}).exitCode, 2);
+    QCOMPARE(admin({"report", "cards", "--checkin-to", "tomorrow"}).exitCode, 2);
+
+    const Run exported = admin({"report", "cards", "--export"});
+    QVERIFY2(exported.exitCode == 0, qPrintable(exported.err));
+    QVERIFY(exported.err.startsWith("N9059: "));
+    QVERIFY(exported.err.contains("Excel Row:  1 --> 3"));
+
+    QFile records(world.folder.file("records.txt"));
+    QVERIFY(records.open(QIODevice::WriteOnly));
+    for (int line = 0; line < 9; ++line)
+        records.write("A1B2C3" + QByteArray(64, '0') + "D4E5");
+    records.close();
+    world.encoder->sim("records " + records.fileName());
+    world.encoder->sim("model collector");
+    const Run asked = admin({"upload"});
+    QCOMPARE(asked.exitCode, 1);
+    QVERIFY(asked.err.contains("N9060: "));
+    const Run uploaded = admin({"upload", "--yes"});
+    QVERIFY2(uploaded.exitCode == 0, qPrintable(uploaded.err));
+    const QStringList opens = admin({"report", "opens"}).out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(opens.size(), 37);
+    QCOMPARE(opens[1].split('\t').mid(0, 2), (QStringList{"", "00000000"}));
+    QCOMPARE(opens.last().split('\t')[4], QString("SYSTEM DATA  32"));
 }
 
 QTEST_GUILESS_MAIN(TestAdmin)

@@ -2,6 +2,7 @@
 
 #include "core/settings.h"
 #include "core/sharedtexts.h"
+#include "screens/reports/reportexport.h"
 #include "store/connection.h"
 #include "store/delivery.h"
 
@@ -65,5 +66,12 @@ int initServer(const InitOptions &options)
 int RunInit(const InitOptions &options)
 {
     LoadSharedTexts();
-    return options.server ? initServer(options) : initFile(options);
+    const int result = options.server ? initServer(options) : initFile(options);
+    if (result != 0)
+        return result;
+    // The workbooks that the report exports append to.
+    QString error;
+    if (!CreateMissingReportWorkbooks(&error))
+        return failure(QStringLiteral("cannot make the report workbooks: %1").arg(error));
+    return 0;
 }

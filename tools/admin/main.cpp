@@ -8,8 +8,10 @@
 #include "tools/admin/guestscommand.h"
 #include "tools/admin/initcommand.h"
 #include "tools/admin/resetpasswordcommand.h"
+#include "tools/admin/reportcommand.h"
 #include "tools/admin/roomscommand.h"
 #include "tools/admin/roomstatuscommand.h"
+#include "tools/admin/uploadcommand.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -56,6 +58,14 @@ const char kUsage[] =
     "                                         KIND: floor, building, master, emergency, group, record,\n"
     "                                         black-name, check-out, system, room-number, clock,\n"
     "                                         group-number\n"
+    "  report cards|guests|opens [--checkin-from T] [--checkin-to T] [--checkout-from T]\n"
+    "         [--checkout-to T] [--room TEXT] [--type TEXT] [--operator CODE] [--name TEXT]\n"
+    "         [--order TEXT] [--export] [--server]\n"
+    "                                         print a report as the reports screen shows it (T is\n"
+    "                                         \"yyyy-MM-dd HH:mm\"), or with --export append it to\n"
+    "                                         its workbook in Reports/\n"
+    "  upload [--yes] [--server]              replace the door openings with the records of the\n"
+    "                                         record collector\n"
     "Every command takes --help and --version.\n";
 
 const QCommandLineOption kServer(QStringLiteral("server"),
@@ -257,6 +267,77 @@ std::optional<int> runGuests(const QCommandLineParser &parser)
     return RunGuests(parser.isSet(kServer));
 }
 
+const QCommandLineOption kCheckInFrom(QStringLiteral("checkin-from"),
+                                     QStringLiteral("Issued (cards) or came (guests) at or after T."), QStringLiteral("T"));
+const QCommandLineOption kCheckInTo(QStringLiteral("checkin-to"),
+                                   QStringLiteral("Issued (cards) or came (guests) at or before T."), QStringLiteral("T"));
+const QCommandLineOption kCheckOutFrom(QStringLiteral("checkout-from"),
+                                      QStringLiteral("Ending (cards) or leaving (guests) at or after T."),
+                                      QStringLiteral("T"));
+const QCommandLineOption kCheckOutTo(QStringLiteral("checkout-to"),
+                                    QStringLiteral("Ending (cards) or leaving (guests) at or before T."),
+                                    QStringLiteral("T"));
+const QCommandLineOption kReportRoom(QStringLiteral("room"), QStringLiteral("Rooms whose name contains TEXT."),
+                                     QStringLiteral("TEXT"));
+const QCommandLineOption kReportType(QStringLiteral("type"),
+                                     QStringLiteral("A card kind (cards) or stay flag (guests) as the list shows it."),
+                                     QStringLiteral("TEXT"));
+const QCommandLineOption kReportOperator(QStringLiteral("operator"), QStringLiteral("Cards issued by CODE."),
+                                         QStringLiteral("CODE"));
+const QCommandLineOption kReportName(QStringLiteral("name"), QStringLiteral("Guests whose name contains TEXT."),
+                                     QStringLiteral("TEXT"));
+const QCommandLineOption kReportOrder(QStringLiteral("order"),
+                                      QStringLiteral("An entry of the order list (guests: room, check-in or check-out)."),
+                                      QStringLiteral("TEXT"));
+const QCommandLineOption kExport(QStringLiteral("export"), QStringLiteral("Append the report to its workbook."));
+
+std::optional<int> runReport(const QCommandLineParser &parser)
+{
+    if (parser.positionalArguments().size() != 1)
+        return std::nullopt;
+    const QString report = QStringLiteral("report");
+    ReportCommandOptions options;
+    options.kind = parser.positionalArguments().first();
+    const struct {
+        const QCommandLineOption &option;
+        std::optional<QDateTime> &value;
+    } times[] = {{kCheckInFrom, options.checkInFrom},
+                 {kCheckInTo, options.checkInTo},
+                 {kCheckOutFrom, options.checkOutFrom},
+                 {kCheckOutTo, options.checkOutTo}};
+    for (const auto &time : times) {
+        if (!parser.isSet(time.option))
+            continue;
+        const QDateTime value = QDateTime::fromString(parser.value(time.option), QStringLiteral("yyyy-MM-dd HH:mm"));
+        if (!value.isValid())
+            return usageError(QStringLiteral("--%1 expects \"yyyy-MM-dd HH:mm\"").arg(time.option.names().first()),
+                              report);
+        time.value = value;
+    }
+    const struct {
+        const QCommandLineOption &option;
+        std::optional<QString> &value;
+    } texts[] = {{kReportRoom, options.room},
+                 {kReportType, options.type},
+                 {kReportOperator, options.gongHao},
+                 {kReportName, options.name},
+                 {kReportOrder, options.order}};
+    for (const auto &text : texts) {
+        if (parser.isSet(text.option))
+            text.value = parser.value(text.option);
+    }
+    options.exportReport = parser.isSet(kExport);
+    options.server = parser.isSet(kServer);
+    return RunReport(options);
+}
+
+std::optional<int> runUpload(const QCommandLineParser &parser)
+{
+    if (!parser.positionalArguments().isEmpty())
+        return std::nullopt;
+    return RunUpload(parser.isSet(kYes), parser.isSet(kServer));
+}
+
 const QList<Command> &commands()
 {
     static const QList<Command> all = {
@@ -308,6 +389,18 @@ const QList<Command> &commands()
          QStringLiteral("Print the current guests of every room: BldRoomNo, Name, Flag, CardID, ComeTime and GoTime, "
                         "separated by tabs, ordered by room and stay."),
          {kServer}, runGuests},
+        {QStringLiteral("report"), QStringLiteral("cards|guests|opens"),
+         {{QStringLiteral("cards|guests|opens"), QStringLiteral("The report of cards issued, guest stays or door openings.")}},
+         QStringLiteral("Print a report as the reports screen builds it, with the screen's default filters unless "
+                        "options give others: the header row first, one line per row, cells separated by tabs, the "
+                        "mark column first. With --export append it to its workbook in Reports/ instead."),
+         {kCheckInFrom, kCheckInTo, kCheckOutFrom, kCheckOutTo, kReportRoom, kReportType, kReportOperator, kReportName,
+          kReportOrder, kExport, kServer},
+         runReport},
+        {QStringLiteral("upload"), QString(), {},
+         QStringLiteral("Replace the door openings with the records of the record collector on the encoder port; the "
+                        "two questions are answered OK only with --yes."),
+         {kYes, kServer}, runUpload},
     };
     return all;
 }
