@@ -300,24 +300,30 @@ void TestDoors::endedStayClosesTheDoor()
 void TestDoors::coveringCardsEndOlderOnes_data()
 {
     QTest::addColumn<int>("tiShi");
+    QTest::addColumn<int>("dai");          // the room's counter before the first card
     QTest::addColumn<bool>("cover");       // the second card covers the first
     QTest::addColumn<bool>("secondUsed");  // the second card was held to the lock before the first comes back
     QTest::addColumn<QString>("first");    // what the lock answers the first card then
-    QTest::newRow("counters compared, covering card used") << 152 << true << true
+    QTest::newRow("counters compared, covering card used") << 152 << 3 << true << true
                                                            << "denied: covered by a newer card";
-    QTest::newRow("counters compared, covering card not used yet") << 152 << true << false << "open";
-    QTest::newRow("counters compared, a copy used") << 152 << false << true << "open";
-    QTest::newRow("default options, covering card used") << 156 << true << true << "open";
+    QTest::newRow("counters compared, covering card past 255") << 152 << 255 << true << true
+                                                               << "denied: covered by a newer card";
+    QTest::newRow("counters compared, covering card not used yet") << 152 << 3 << true << false << "open";
+    QTest::newRow("counters compared, a copy used") << 152 << 3 << false << true << "open";
+    QTest::newRow("default options, covering card used") << 156 << 3 << true << true << "open";
 }
 
 void TestDoors::coveringCardsEndOlderOnes()
 {
     QFETCH(int, tiShi);
+    QFETCH(int, dai);
     QFETCH(bool, cover);
     QFETCH(bool, secondUsed);
     QFETCH(QString, first);
     settings.TiShi = static_cast<quint8>(tiShi);
     install({QStringLiteral("001001001")});
+    QVERIFY(SqlExec(QStringLiteral("UPDATE RoomInfo SET Dai=%1 WHERE BldNo=1 AND FlrNo=1 AND RomID=1").arg(dai)));
+    aryRoom[0].Dai = dai;
     const QString at = QStringLiteral("2026-12-10 10:05");
     const QString firstCard = issueGuestCard(0, QStringLiteral("Anna"));
     QCOMPARE(door(QStringLiteral("001001001"), firstCard, at), QStringLiteral("open"));
