@@ -171,8 +171,8 @@ LockAnswer applySetting(SimLock &lock, const SimCard &card, const QDateTime &at,
         return set(QStringLiteral("set: groups ") + lock.groupsText());
     default: // check-out
         lock.terminated = lockTime;
-        return set(QStringLiteral("set: guest cards issued before ") + lockTime.toString(QStringLiteral("yyyy-MM-dd HH:mm"))
-                   + QStringLiteral(" checked out"));
+        return set(QStringLiteral("set: guest cards issued before %1 checked out")
+                       .arg(lockTime.toString(QStringLiteral("yyyy-MM-dd HH:mm"))));
     }
 }
 

@@ -135,7 +135,8 @@ void TestDoors::install(const QStringList &doors)
         QVERIFY(door(name, system, QStringLiteral("2026-12-10 09:00")).startsWith(QLatin1String("set: system code")));
         const QString roomNumber = issueLockCard(cardOfKind(2), name);
         QVERIFY(!roomNumber.isEmpty());
-        QCOMPARE(door(name, roomNumber, QStringLiteral("2026-12-10 09:00")), QStringLiteral("set: lock number ") + name);
+        QCOMPARE(door(name, roomNumber, QStringLiteral("2026-12-10 09:00")),
+                 QStringLiteral("set: lock number ") + name);
     }
 }
 
@@ -204,7 +205,8 @@ void TestDoors::staffCardsOpenTheirAreaInTheirHours_data()
     QTest::addColumn<int>("floor");
     QTest::addColumn<QTime>("start");
     QTest::addColumn<QTime>("end");
-    QTest::addColumn<QString>("groupSettings"); // group-number cards held to the lock first: "op:group", op only for all
+    // Group-number cards held to the lock first: "op:group", the operation alone for all groups.
+    QTest::addColumn<QString>("groupSettings");
     QTest::addColumn<QString>("door");
     QTest::addColumn<QString>("at");
     QTest::addColumn<QString>("answer");
@@ -439,7 +441,8 @@ void TestDoors::recordCardHandsTheOpeningsToTheCollector()
     const QString masterId = curCard.CardID;
     QCOMPARE(door(name, master, QStringLiteral("2026-12-10 10:15")), QStringLiteral("open"));
     QCOMPARE(door(name, master, QStringLiteral("2026-12-10 10:20")), QStringLiteral("open"));
-    QCOMPARE(door(name, master, QStringLiteral("2026-12-10 10:25"), {"--deadbolt"}), QStringLiteral("denied: deadbolted"));
+    QCOMPARE(door(name, master, QStringLiteral("2026-12-10 10:25"), {"--deadbolt"}),
+             QStringLiteral("denied: deadbolted"));
     QCOMPARE(door(QStringLiteral("001001001"), master, QStringLiteral("2026-12-10 10:20")), QStringLiteral("open"));
     QCOMPARE(sim({"doors"}),
              QStringLiteral("001001001\tlock=001001001\tsystem=FF0000\tclock=+0min\tgroups=none\trecords=1\n"
