@@ -91,6 +91,24 @@ std::optional<std::uint32_t> PackTime(const char *text)
     return static_cast<std::uint32_t>((*year - 14) << 20 | *month << 16 | *day << 11 | *hour << 6 | *minute);
 }
 
+std::optional<QDateTime> UnpackTime(std::uint32_t packed)
+{
+    if (packed == 0xFFFFFF)
+        return std::nullopt;
+    const QDate date(2014 + static_cast<int>(packed >> 20), packed >> 16 & 15, packed >> 11 & 31);
+    const int hour = packed >> 6 & 31, minute = packed & 63;
+    if (!date.isValid() || hour > 23 || minute > 59)
+        return std::nullopt;
+    return QDateTime(date, QTime(hour, minute));
+}
+
+std::optional<std::uint32_t> PackDateTime(const QDateTime &time)
+{
+    if (time.date().year() < 2014 || time.date().year() > 2029)
+        return std::nullopt;
+    return PackTime(time.toString(QStringLiteral("yyMMddHHmm")).toLatin1().constData());
+}
+
 std::optional<std::uint8_t> PackStart(const char *text)
 {
     if (!hasLength(text, 4))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include <array>
@@ -38,6 +39,15 @@ struct SimCard {
     int coId() const { return bytes[1] << 16 | ((bytes[2] << 8 | bytes[3]) & 0x3FFF); }
     bool isBlank() const { return cardId() == QLatin1String("FFFFFFFF"); }
     int kind() const { return bytes[9] >> 4; }
+    std::uint32_t issue() const { return packedAt(10); }
+    std::uint32_t end() const { return packedAt(13); }
+    bool accessBolt() const { return (bytes[4] & 0x80) != 0; }
+
+private:
+    std::uint32_t packedAt(int at) const
+    {
+        return static_cast<std::uint32_t>(bytes[at] << 16 | bytes[at + 1] << 8 | bytes[at + 2]);
+    }
 };
 
 // The kinds whose writer takes a constant besides the card's own values.
@@ -47,6 +57,11 @@ bool TakesConstant(int kind);
 // day (5), hour (5), minute (6). nullopt for a text that is no such time or a
 // year outside 2014-2029.
 std::optional<std::uint32_t> PackTime(const char *text);
+// A packed time as a date-time; nullopt for FFFFFF (no time) or a packed value
+// that is no date.
+std::optional<QDateTime> UnpackTime(std::uint32_t packed);
+// A date-time as a packed time; nullopt outside 2014-2029.
+std::optional<std::uint32_t> PackDateTime(const QDateTime &time);
 // "HHmm" as the start-time byte: hour * 8 + minute / 10.
 std::optional<std::uint8_t> PackStart(const char *text);
 // A nine-digit lock number as building, floor and room index; nullopt unless

@@ -1,6 +1,7 @@
 // encoder-sim: handles the simulated encoder as a person at the desk would,
 // on the same state folder as the library.
 
+#include "doorcommands.h"
 #include "simdevice.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,11 @@ const char kUsage[] =
     "  fail kind                 the next write puts the next kind digit on the card\n"
     "  fail readback             the read after the next write answers other card data\n"
     "  fail readback CODE        the read after the next write answers CODE\n"
+    "  door NAME [--serial S] [--at \"yyyy-MM-dd HH:mm\"] [--deadbolt]\n"
+    "                            hold the card (on the encoder, or kept card S) to the\n"
+    "                            lock of door NAME; prints open, denied: REASON or what\n"
+    "                            the card set\n"
+    "  doors                     list the locks\n"
     "The state folder is $ZUMERAK_ENCODER_SIM_DIR, else ./EncoderSim.\n";
 
 int usage()
@@ -43,15 +49,8 @@ int fail(const char *text)
 
 QString unpacked(std::uint32_t packed)
 {
-    if (packed == 0xFFFFFF)
-        return QStringLiteral("none");
-    return QString::asprintf("%.4u-%.2u-%.2u %.2u:%.2u", 2014 + (packed >> 20), packed >> 16 & 15,
-                             packed >> 11 & 31, packed >> 6 & 31, packed & 63);
-}
-
-std::uint32_t packedAt(const SimCard &card, int at)
-{
-    return static_cast<std::uint32_t>(card.bytes[at] << 16 | card.bytes[at + 1] << 8 | card.bytes[at + 2]);
+    const auto time = UnpackTime(packed);
+    return time ? time->toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QStringLiteral("none");
 }
 
 int show(const SimDevice &device)
@@ -72,7 +71,7 @@ int show(const SimDevice &device)
     std::printf("kind=%d\ncardId=%s\nsystemCode=%.6X\ndai=%d\naccessBolt=%d\nlockArea=%.2X%.2X%.2X%.2X\n"
                 "issue=%s\nend=%s\n",
                 card->kind(), qPrintable(card->cardId()), card->coId(), b[8], b[4] >> 7, b[4], b[5], b[6], b[7],
-                qPrintable(unpacked(packedAt(*card, 10))), qPrintable(unpacked(packedAt(*card, 13))));
+                qPrintable(unpacked(card->issue())), qPrintable(unpacked(card->end())));
     if (TakesConstant(card->kind()))
         std::printf("constant=%d\n", b[0]);
     return 0;
@@ -151,6 +150,10 @@ int run(SimDevice &device, const QString &command, const QStringList &args)
     }
     if (command == QLatin1String("fail"))
         return setFailure(device, args);
+    if (command == QLatin1String("door"))
+        return RunDoor(device, args);
+    if (is("doors", 0))
+        return ListDoors(device);
     return usage();
 }
 

@@ -20,10 +20,15 @@ QString SimulatedEncoder::library()
 
 QString SimulatedEncoder::sim(const QString &arguments) const
 {
+    return sim(arguments.split(u' ', Qt::SkipEmptyParts));
+}
+
+QString SimulatedEncoder::sim(const QStringList &arguments) const
+{
     QProcess process;
-    process.start(qEnvironmentVariable("ZUMERAK_ENCODER_SIM"), arguments.split(u' ', Qt::SkipEmptyParts));
+    process.start(qEnvironmentVariable("ZUMERAK_ENCODER_SIM"), arguments);
     process.waitForFinished(30000);
     if (process.exitCode() != 0)
-        qWarning("encoder-sim %s: %s", qPrintable(arguments), process.readAllStandardError().constData());
+        qWarning("encoder-sim %s: %s", qPrintable(arguments.join(u' ')), process.readAllStandardError().constData());
     return QString::fromLatin1(process.readAllStandardOutput());
 }

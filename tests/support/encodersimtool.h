@@ -16,6 +16,8 @@ public:
     static QString library();
     // Runs encoder-sim with the arguments ("blank", "fail read 7") and returns its output.
     QString sim(const QString &arguments) const;
+    // The same with the arguments one by one, for arguments with blanks.
+    QString sim(const QStringList &arguments) const;
 
 private:
     QTemporaryDir m_state;
