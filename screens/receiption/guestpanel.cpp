@@ -94,8 +94,8 @@ GuestPanel::GuestPanel(QWidget *parent)
     , GroupBox3(new QGroupBox(this))
     , lblAllVCRooms(new QLabel(this))
     , ListBox1(new QListWidget(this))
-    , cmdSelect(new QPushButton(QStringLiteral(">"), this))
-    , cmdUnSelect(new QPushButton(QStringLiteral("<"), this))
+    , cmdSelect(new QPushButton(this))
+    , cmdUnSelect(new QPushButton(this))
     , lblRoomsSelected(new QLabel(this))
     , ListBox2(new QListWidget(this))
     , Panel5(new QFrame(this))
@@ -194,15 +194,19 @@ GuestPanel::GuestPanel(QWidget *parent)
     memRoom->setToolTip(t.hintMemRoom);
     memRoom->setStyleSheet(QStringLiteral("QPlainTextEdit { background: silver; color: blue; }"));
 
-    auto *allocation = new QGridLayout(GroupBox3);
-    allocation->addWidget(lblAllVCRooms, 0, 0);
-    allocation->addWidget(ListBox1, 1, 0, 4, 1);
-    allocation->addWidget(cmdSelect, 2, 1);
-    allocation->addWidget(cmdUnSelect, 3, 1);
-    allocation->addWidget(lblRoomsSelected, 0, 2);
-    allocation->addWidget(ListBox2, 1, 2, 4, 1);
-    allocation->setRowStretch(1, 1);
-    allocation->setRowStretch(4, 1);
+    // The rooms to choose from above the chosen ones, so that the box stays
+    // narrow at large fonts; the buttons between them point the way a room goes.
+    cmdSelect->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    cmdUnSelect->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+    auto *moves = new QHBoxLayout;
+    moves->addWidget(cmdSelect);
+    moves->addWidget(cmdUnSelect);
+    auto *allocation = new QVBoxLayout(GroupBox3);
+    allocation->addWidget(lblAllVCRooms);
+    allocation->addWidget(ListBox1, 1);
+    allocation->addLayout(moves);
+    allocation->addWidget(lblRoomsSelected);
+    allocation->addWidget(ListBox2, 1);
 
     Panel5->setObjectName(QStringLiteral("Panel5"));
     Panel5->setFrameShape(QFrame::StyledPanel);
@@ -241,6 +245,8 @@ GuestPanel::GuestPanel(QWidget *parent)
     centre->setRowStretch(12, 1);
 
     auto *guest = new QFormLayout(GroupBox2);
+    // At large fonts a label goes above its field rather than widen the panel.
+    guest->setRowWrapPolicy(QFormLayout::WrapLongRows);
     guest->addRow(t.GuestName, cmbName);
     guest->addRow(t.Sex, cmbSex);
     guest->addRow(t.CType, cmbCType);
@@ -255,9 +261,13 @@ GuestPanel::GuestPanel(QWidget *parent)
     right->addWidget(GroupBox2);
     right->addWidget(memRoom, 1);
     // The right column keeps its place while the guest box or the memo is hidden.
+    for (QWidget *kept : std::initializer_list<QWidget *>{GroupBox2, memRoom}) {
+        QSizePolicy keep = kept->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        kept->setSizePolicy(keep);
+    }
     auto *rightColumn = new QWidget(this);
     rightColumn->setLayout(right);
-    rightColumn->setMinimumWidth(360);
 
     auto *body = new QHBoxLayout;
     body->addWidget(GroupBox3, 1);

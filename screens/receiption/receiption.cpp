@@ -43,6 +43,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -71,6 +72,23 @@ QString encoderText()
     case 1: return QStringLiteral("Kestul: ") + EncoderModel;
     default: return QStringLiteral("No Reader");
     }
+}
+
+// A caption on two lines, broken at the blank nearest its middle; a single
+// word stays as it is.
+QString twoLineCaption(const QString &caption)
+{
+    const qsizetype middle = caption.size() / 2;
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u' ' && (best < 0 || std::abs(i - middle) < std::abs(best - middle)))
+            best = i;
+    }
+    if (best < 0)
+        return caption;
+    QString wrapped = caption;
+    wrapped[best] = u'\n';
+    return wrapped;
 }
 
 QString boolText(bool value)
@@ -132,6 +150,7 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
     , Timer3(new QTimer(this))
     , m_chart(new QChart)
     , m_floorColumn(new QVBoxLayout)
+    , m_frameButtons(new QHBoxLayout)
 {
     resize(kClientWidth, kClientHeight);
     QFont bold = font();
@@ -144,6 +163,7 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
 
     auto *top = new QHBoxLayout;
+    m_top = top;
     top->addWidget(lblBldNo);
     top->addWidget(cmbBuildingName);
     // Reloading the rooms from the database, by hand or every 10 seconds,
@@ -151,9 +171,10 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
     top->addWidget(BitBtn2);
     top->addWidget(CheckBox2);
     top->addStretch(1);
-    top->addWidget(cmdModiRoomStatus);
-    top->addWidget(cmdDispChart);
-    top->addWidget(cmdExit);
+    m_frameButtons->addWidget(cmdModiRoomStatus);
+    m_frameButtons->addWidget(cmdDispChart);
+    m_frameButtons->addWidget(cmdExit);
+    top->addLayout(m_frameButtons);
 
     // The floor labels stand in a column of their own beside the room panel,
     // spaced to the rows of room buttons; hidden labels and buttons keep their
@@ -248,6 +269,7 @@ TfrmReceiption::TfrmReceiption(QWidget *parent)
     StaBar1->setSizeGripEnabled(false);
 
     auto *screen = new QVBoxLayout(this);
+    m_screenLayout = screen;
     screen->setContentsMargins(8, 4, 8, 0);
     screen->setSpacing(4);
     screen->addLayout(top);
@@ -350,6 +372,8 @@ void TfrmReceiption::FormCreate()
     CheckBox2->setText(QStringLiteral("Auto refresh / 10 s"));
     BitBtn2->setToolTip(QStringLiteral("Refresh room icons"));
     ApplyFontSettings(this);
+    fitOperationButtons();
+    fitTopRow();
     // A room button keeps its design size unless the configured font needs more.
     QToolButton *sample = roomButtons.first();
     sample->setText(QStringLiteral("8888"));
@@ -363,6 +387,33 @@ void TfrmReceiption::FormCreate()
     const int gap = roomSize.height() - kFloorLabelHeight;
     m_floorColumn->setSpacing(gap);
     m_floorColumn->setContentsMargins(0, Panel1->frameWidth() + kPanelMargin + gap / 2, 0, 0);
+}
+
+void TfrmReceiption::fitTopRow()
+{
+    // With a large font the building selector and the frame's buttons would
+    // make the screen wider than the desk's monitor: the buttons go to a row
+    // of their own, at the right.
+    if (m_top->minimumSize().width() <= kClientWidth)
+        return;
+    m_top->removeItem(m_frameButtons);
+    m_frameButtons->insertStretch(0, 1);
+    m_screenLayout->insertLayout(1, m_frameButtons);
+}
+
+void TfrmReceiption::fitOperationButtons()
+{
+    // With a large font the eight buttons side by side would make the screen
+    // wider than the desk's monitor: their captions then take two lines.
+    const QList<QToolButton *> buttons = {cmdWalkIn,         cmdTeamIn,   cmdReservation, cmdChange, cmdPostponed,
+                                          cmdCheckOutByCard, cmdCardInfo, cmdCardErase};
+    int width = 0;
+    for (const QToolButton *button : buttons)
+        width += button->minimumSizeHint().width();
+    if (width <= kClientWidth)
+        return;
+    for (QToolButton *button : buttons)
+        button->setText(twoLineCaption(button->text()));
 }
 
 void TfrmReceiption::showEvent(QShowEvent *event)

@@ -24,6 +24,7 @@ class QScrollBar;
 class QStackedWidget;
 class QStatusBar;
 class QTimer;
+class QHBoxLayout;
 class QVBoxLayout;
 class QToolButton;
 
@@ -91,6 +92,8 @@ protected:
 
 private:
     void FormCreate();
+    void fitOperationButtons();
+    void fitTopRow();
     void FormShow();
     void BitBtn1Click(QToolButton *button);
     void BitBtn2Click();
@@ -134,6 +137,9 @@ private:
     int m_boardRows = 0;
     QChart *m_chart;
     QVBoxLayout *m_floorColumn;
+    QHBoxLayout *m_top;
+    QHBoxLayout *m_frameButtons;
+    QVBoxLayout *m_screenLayout;
     bool m_shownOnce = false;
     // When the minute timer last looked at the clock.
     QDateTime m_lastMinuteTick;

@@ -15,6 +15,7 @@
 #include "support/testworld.h"
 #include "ui/skin.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -38,6 +39,8 @@ private slots:
     void enterPressesNoButton();
     void opensAtItsDesignSize_data();
     void opensAtItsDesignSize();
+    void fitsTheScreenAtLargeFonts_data();
+    void fitsTheScreenAtLargeFonts();
 
 private:
     void prepare(const QString &skin, int fontHeight);
@@ -103,6 +106,7 @@ const QList<ScreenCase> &screenCases()
         {"reports, options", {996, 712}, [] { auto *reports = new TfrmReports; shown(reports); reports->cmdOption->click(); return static_cast<QWidget *>(reports); }},
         {"reports, card picker", {996, 712}, [] { isSearchCardNo = true; QWidget *picker = shown(new TfrmReports); isSearchCardNo = false; return picker; }},
         {"front desk, walk-in panel", {1051, 710}, [] { auto *desk = new TfrmReceiption; shown(desk); desk->cmdWalkIn->click(); return static_cast<QWidget *>(desk); }},
+        {"front desk, group check-in", {1051, 710}, [] { auto *desk = new TfrmReceiption; shown(desk); desk->GroupCheckIn->trigger(); QApplication::processEvents(); return static_cast<QWidget *>(desk); }},
         {"front desk, status panel", {1051, 710}, [] { auto *desk = new TfrmReceiption; shown(desk); desk->cmdModiRoomStatus->click(); return static_cast<QWidget *>(desk); }},
     };
     return cases;
@@ -206,6 +210,26 @@ void TestScreenLayouts::opensAtItsDesignSize()
     m_screen = screenCases()[screen].open();
     QApplication::processEvents();
     QCOMPARE(m_screen->size(), screenCases()[screen].designSize);
+}
+
+void TestScreenLayouts::fitsTheScreenAtLargeFonts_data()
+{
+    addScreenColumn();
+    for (int screen = 0; screen < screenCases().size(); ++screen)
+        QTest::newRow(screenCases()[screen].name) << screen;
+}
+
+// The desk's smallest screen is 1280 x 1024: with the largest font of the
+// settings a screen still fits on it whole.
+void TestScreenLayouts::fitsTheScreenAtLargeFonts()
+{
+    QFETCH(int, screen);
+    prepare(QStringLiteral("Cream.qss"), -24);
+    m_screen = screenCases()[screen].open();
+    QApplication::processEvents();
+    const QSize size = m_screen->frameGeometry().size();
+    QVERIFY2(size.width() <= 1280 && size.height() <= 1024,
+             qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
 }
 
 QTEST_MAIN(TestScreenLayouts)
