@@ -154,6 +154,7 @@ GuestPanel::GuestPanel(QWidget *parent)
     chkCover->setText(t.NewCheckIn);
     chkHourRate->setText(t.HourRate);
     chkVIP->setText(t.VIP);
+    lblDays->setText(t.Days);
     lblReservationCheckIn->setText(t.tReservCkIn);
     DateTimePicker3->setDateRange(kFirstDate, kLastDate);
     DateTimePicker3->setCalendarPopup(true);
