@@ -4,6 +4,7 @@
 #include "core/settings.h"
 #include "core/state.h"
 #include "screens/rooms/roomsdefination.h"
+#include "ui/buttoncaptions.h"
 #include "ui/buttonrights.h"
 #include "ui/enterkey.h"
 #include "ui/fonts.h"
@@ -194,22 +195,14 @@ void TfrmLockConfiguration::FormCreate()
     grpExtraConfiguration->setToolTip(t.ExtraConfiguration_Hint);
     grpGuide->setTitle(t.Guide);
     Memo1->setPlainText(t.Memo);
-    const struct {
-        QPushButton *button;
-        const QString &caption;
-        const QString &hint;
-    } captions[] = {
+    SetButtonCaptions({
         {cmdResetCard, t.ResetCard, t.ResetCard_Hint},
         {cmdRoomNoSetting, t.RoomNoCard, t.RoomNoCard_Hint},
         {cmdClockSetting, t.TimeCard, t.TimeCard_Hint},
         {cmdGroupNoSetting, t.GroupNoCard, t.GroupNoCard_Hint},
         {cmdSearchRoomNo, t.Search, t.Search_Hint},
         {cmdIssueCard, t.IssueCard, t.IssueCard_Hint},
-    };
-    for (const auto &caption : captions) {
-        caption.button->setText(caption.caption);
-        caption.button->setToolTip(caption.hint);
-    }
+    });
     cmdExit->setText(t.Exit + QStringLiteral("[&X]"));
     cmdExit->setToolTip(t.Exit_Hint);
     Label1->setText(t.Holder);

@@ -11,6 +11,7 @@
 #include "screens/receiption/statusicons.h"
 #include "screens/receiption/statuspanel.h"
 #include "store/rooms.h"
+#include "ui/buttoncaptions.h"
 #include "ui/buttonrights.h"
 #include "ui/enterkey.h"
 #include "ui/fonts.h"
@@ -341,11 +342,7 @@ void TfrmReceiption::FormCreate()
     setWindowTitle(t.Title);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
-    const struct {
-        QAbstractButton *button;
-        const QString &caption;
-        const QString &hint;
-    } captions[] = {
+    SetButtonCaptions({
         {cmdModiRoomStatus, t.ModiRoomStatus, t.ModiRoomStatus_Hint},
         {cmdDispChart, t.DispChart, t.DispChart_Hint},
         {cmdWalkIn, t.WalkIn, t.WalkIn_Hint},
@@ -356,11 +353,7 @@ void TfrmReceiption::FormCreate()
         {cmdCheckOutByCard, t.CheckOutByCard, t.CheckOutByCard_Hint},
         {cmdCardInfo, t.CardInfo, t.CardInfo_Hint},
         {cmdCardErase, t.CardErase, t.CardErase_Hint},
-    };
-    for (const auto &caption : captions) {
-        caption.button->setText(caption.caption);
-        caption.button->setToolTip(caption.hint);
-    }
+    });
     GroupCheckIn->setText(t.GroupCheckIn);
     GroupView->setText(t.GroupView);
     Reservation->setText(t.NewReservation);

@@ -5,6 +5,7 @@
 #include "core/state.h"
 #include "screens/reports/cardpicker.h"
 #include "store/rooms.h"
+#include "ui/buttoncaptions.h"
 #include "ui/buttonrights.h"
 #include "ui/enterkey.h"
 #include "ui/fonts.h"
@@ -206,11 +207,7 @@ void TfrmKeysForStaff::FormCreate()
     grpKeysForOpenDoor->setToolTip(t.KeysForOpenDoor_Hint);
     grpFunctionCards->setTitle(t.FunctionCard);
     grpFunctionCards->setToolTip(t.FunctionCard_Hint);
-    const struct {
-        QPushButton *button;
-        const QString &caption;
-        const QString &hint;
-    } captions[] = {
+    SetButtonCaptions({
         {cmdFloorCard, t.FloorCard, t.FloorCard_Hint},
         {cmdBuildingCard, t.BuildingCard, t.BuildingCard_Hint},
         {cmdMasterCard, t.MasterCard, t.MasterCard_Hint},
@@ -220,11 +217,7 @@ void TfrmKeysForStaff::FormCreate()
         {cmdBlackNameCard, t.BlackNameCard, t.BlackNameCard_Hint},
         {cmdCheckOutCard, t.CheckOutCard, t.CheckOutCard_Hint},
         {cmdIssueCard, t.IssueCard, t.IssueCard_Hint},
-    };
-    for (const auto &caption : captions) {
-        caption.button->setText(caption.caption);
-        caption.button->setToolTip(caption.hint);
-    }
+    });
     cmdSearchCardNo->setText(t.Search);
     cmdSearchCardNo->setToolTip(t.Search_Hint);
     cmdExit->setText(t.Exit + QStringLiteral("[&X]"));

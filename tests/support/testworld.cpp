@@ -1,5 +1,6 @@
 #include "testworld.h"
 
+#include "cards/encoder.h"
 #include "cards/encoderlibrary.h"
 #include "core/buildflag.h"
 #include "core/settings.h"
@@ -38,6 +39,15 @@ TestWorld::~TestWorld()
     CloseDatabase();
     if (encoder)
         Encoder::Unload();
+}
+
+bool TestWorld::openEncoder()
+{
+    settings.DBBakPath = folder.file(QStringLiteral("bak"));
+    encoder->sim(QStringLiteral("blank"));
+    OpenEncoder();
+    Encoder::IniCard(EncoderMode, 2, ReaderInfo);
+    return CheckEncoder();
 }
 
 bool TestWorld::deliverDatabase(Engine engine)

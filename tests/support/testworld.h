@@ -44,6 +44,11 @@ public:
     // there, which the database option of the constructor cannot do.
     bool deliverDatabase(Engine engine);
 
+    // The simulated encoder opened as at logon, with a blank card on it, and
+    // the daily backup kept in the working folder; false when it does not
+    // answer.
+    bool openEncoder();
+
     WorkFolder folder;
     ScriptedPort port;
     std::optional<SimulatedEncoder> encoder;

@@ -1,6 +1,4 @@
 #include "cards/carddecode.h"
-#include "cards/encoder.h"
-#include "cards/encoderlibrary.h"
 #include "core/settings.h"
 #include "core/sharedtexts.h"
 #include "core/state.h"
@@ -52,7 +50,6 @@ void TestLockCardIssue::init()
     m_world.emplace(WorldOptions{.encoder = true, .clock = true});
     QVERIFY(m_world->deliverDatabase(engine));
     m_world->clock->set(kNow);
-    settings.DBBakPath = m_world->folder.file(QStringLiteral("bak"));
     settings.BaoJing = 0x5A;
     settings.TiShi = 0x38;
     curOperator.GongHao = QStringLiteral("007");
@@ -60,10 +57,7 @@ void TestLockCardIssue::init()
     QVERIFY(AddRoomRow(SampleRoom(1, 2, 3, QStringLiteral("203"))));
     QVERIFY(LoadAryRoom());
     m_room = aryRoom.first();
-    m_world->encoder->sim(QStringLiteral("blank"));
-    OpenEncoder();
-    Encoder::IniCard(EncoderMode, 2, ReaderInfo);
-    QVERIFY(CheckEncoder());
+    QVERIFY(m_world->openEncoder());
 }
 
 LockCardFields TestLockCardIssue::fields(int kind, int groupOp) const

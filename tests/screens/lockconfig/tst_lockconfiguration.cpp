@@ -1,6 +1,4 @@
 #include "cards/carddecode.h"
-#include "cards/encoder.h"
-#include "cards/encoderlibrary.h"
 #include "core/settings.h"
 #include "core/state.h"
 #include "screens/lockconfig/lockconfiguration.h"
@@ -47,12 +45,9 @@ void TestLockConfiguration::init()
     m_world.emplace(WorldOptions{.systemIni = "[SYSTEM]\nTiShi=152\n", .encoder = true, .clock = true,
                                  .database = Engine::SQLite});
     m_world->clock->set(kNow);
-    settings.DBBakPath = m_world->folder.file(QStringLiteral("bak"));
     curOperator.GongHao = QStringLiteral("007");
     strQX = QString(80, u'1');
-    m_world->encoder->sim(QStringLiteral("blank"));
-    OpenEncoder();
-    Encoder::IniCard(EncoderMode, 2, ReaderInfo);
+    QVERIFY(m_world->openEncoder());
 }
 
 void TestLockConfiguration::cleanup()

@@ -1,5 +1,3 @@
-#include "cards/encoder.h"
-#include "cards/encoderlibrary.h"
 #include "core/settings.h"
 #include "core/sharedtexts.h"
 #include "core/state.h"
@@ -75,11 +73,9 @@ void TestGroups::init()
     m_world.emplace(WorldOptions{.encoder = true, .clock = true});
     QVERIFY(m_world->deliverDatabase(engine));
     m_world->clock->set(kNow);
-    settings.DBBakPath = m_world->folder.file(QStringLiteral("bak"));
     curOperator.GongHao = QStringLiteral("007");
     m_texts = ReadDeskTexts();
-    OpenEncoder();
-    Encoder::IniCard(EncoderMode, 2, ReaderInfo);
+    QVERIFY(m_world->openEncoder());
     QVERIFY(SqlExec(QStringLiteral("INSERT INTO BuildingInfo VALUES (1, 'Main')")));
     for (int room = 1; room <= 3; ++room)
         QVERIFY(AddRoomRow(SampleRoom(1, 1, room, QStringLiteral("10%1").arg(room))));

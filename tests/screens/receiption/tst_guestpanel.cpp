@@ -1,5 +1,3 @@
-#include "cards/encoder.h"
-#include "cards/encoderlibrary.h"
 #include "core/settings.h"
 #include "core/sharedtexts.h"
 #include "core/state.h"
@@ -82,13 +80,9 @@ void TestGuestPanel::init()
 {
     m_world.emplace(WorldOptions{.encoder = true, .clock = true, .database = Engine::SQLite});
     m_world->clock->set(kNow);
-    settings.DBBakPath = m_world->folder.file(QStringLiteral("bak"));
     curOperator.GongHao = QStringLiteral("007");
     strQX = QString(80, u'1');
-    m_world->encoder->sim(QStringLiteral("blank"));
-    OpenEncoder();
-    Encoder::IniCard(EncoderMode, 2, ReaderInfo);
-    QVERIFY(CheckEncoder());
+    QVERIFY(m_world->openEncoder());
     QVERIFY(SqlExec(QStringLiteral("INSERT INTO BuildingInfo VALUES (2, 'East')")));
     QVERIFY(AddRoomRow(SampleRoom(2, 1, 1, QStringLiteral("101"))));
     QVERIFY(AddRoomRow(SampleRoom(2, 3, 5, QStringLiteral("305"))));

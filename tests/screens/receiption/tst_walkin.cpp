@@ -1,5 +1,3 @@
-#include "cards/encoder.h"
-#include "cards/encoderlibrary.h"
 #include "core/settings.h"
 #include "core/sharedtexts.h"
 #include "core/state.h"
@@ -74,13 +72,9 @@ void TestWalkIn::init()
     m_world.emplace(WorldOptions{.encoder = true, .clock = true});
     QVERIFY(m_world->deliverDatabase(engine));
     m_world->clock->set(kNow);
-    settings.DBBakPath = m_world->folder.file(QStringLiteral("bak"));
     curOperator.GongHao = QStringLiteral("007");
     m_texts = ReadDeskTexts();
-    m_world->encoder->sim(QStringLiteral("blank"));
-    OpenEncoder();
-    Encoder::IniCard(EncoderMode, 2, ReaderInfo);
-    QVERIFY(CheckEncoder());
+    QVERIFY(m_world->openEncoder());
     QVERIFY(SqlExec(QStringLiteral("INSERT INTO BuildingInfo VALUES (2, 'East')")));
 }
 

@@ -1,6 +1,4 @@
 #include "cards/carddecode.h"
-#include "cards/encoder.h"
-#include "cards/encoderlibrary.h"
 #include "core/settings.h"
 #include "core/state.h"
 #include "screens/staffcards/keysforstaff.h"
@@ -51,16 +49,13 @@ void TestKeysForStaff::init()
     m_world.emplace(WorldOptions{.systemIni = "[SYSTEM]\nTiShi=152\n", .encoder = true, .clock = true,
                                  .database = Engine::SQLite});
     m_world->clock->set(kNow);
-    settings.DBBakPath = m_world->folder.file(QStringLiteral("bak"));
     QVERIFY(SqlExec(QStringLiteral("INSERT INTO BuildingInfo VALUES (1, 'Main Building')")));
     QVERIFY(SqlExec(QStringLiteral("INSERT INTO BuildingInfo VALUES (2, 'Garden Wing')")));
     QVERIFY(AddRoomRow(SampleRoom(2, 4, 1, QStringLiteral("401"))));
     QVERIFY(LoadAryRoom());
     curOperator.GongHao = QStringLiteral("007");
     strQX = QString(80, u'1');
-    m_world->encoder->sim(QStringLiteral("blank"));
-    OpenEncoder();
-    Encoder::IniCard(EncoderMode, 2, ReaderInfo);
+    QVERIFY(m_world->openEncoder());
 }
 
 void TestKeysForStaff::cleanup()

@@ -1,6 +1,4 @@
 #include "cards/carddecode.h"
-#include "cards/encoder.h"
-#include "cards/encoderlibrary.h"
 #include "core/settings.h"
 #include "core/sharedtexts.h"
 #include "core/state.h"
@@ -50,13 +48,9 @@ void TestStaffCardIssue::init()
     m_world.emplace(WorldOptions{.encoder = true, .clock = true});
     QVERIFY(m_world->deliverDatabase(engine));
     m_world->clock->set(kNow);
-    settings.DBBakPath = m_world->folder.file(QStringLiteral("bak"));
     curOperator.GongHao = QStringLiteral("007");
     m_texts = ReadKeysForStaffTexts();
-    m_world->encoder->sim(QStringLiteral("blank"));
-    OpenEncoder();
-    Encoder::IniCard(EncoderMode, 2, ReaderInfo);
-    QVERIFY(CheckEncoder());
+    QVERIFY(m_world->openEncoder());
 }
 
 // The panel of the kind as the screen offers it, with a holder typed.
