@@ -31,6 +31,7 @@ private slots:
     void failedStayLeavesNoWorkingCard();
     void failedPriceClearingKeepsTheIssue();
     void changesTheRoom();
+    void groupMemberMovesWithinTheGroup();
     void checksInAReservation_data();
     void checksInAReservation();
 
@@ -434,6 +435,31 @@ void TestWalkIn::changesTheRoom()
     QCOMPARE(value("Status", "CardInfo WHERE CardData='" + curCard.CardData + "'"),
              QStringLiteral("Room Change, New Check-In & Cover Cards Before"));
     QCOMPARE(card()[QStringLiteral("lockArea")].mid(2), QStringLiteral("060302"));
+}
+
+void TestWalkIn::groupMemberMovesWithinTheGroup()
+{
+    QVERIFY(AddRoomRow(SampleRoom(2, 3, 6, QStringLiteral("306"))));
+    openRoom(room305(RoomStatus::VC, 0, 9));
+    curMenu = QStringLiteral("TeamIn");
+    QVERIFY(IssueGuestCard(request(QStringLiteral("Lead")), m_texts));
+    const TGuestInfo stay = curGuest;
+    QCOMPARE(aryRoom[0].Status, Common.RoomStatus_OC_Team);
+
+    m_world->port.clear();
+    curMenu = QStringLiteral("Change");
+    oldGuest = stay;
+    ptrAryRoom = 1;
+    curRoom = aryRoom[1];
+    IssueRequest r = request(QStringLiteral("Lead"));
+    r.guest.listedGuest = true;
+    r.guest.checkIn = DateTimeText(stay.ComeTime);
+    r.change = {aryRoom[0], 0, curCard.CardData};
+    QVERIFY(IssueGuestCard(r, m_texts));
+    // The member stays in the group: the new row and the new room say so.
+    QCOMPARE(curGuest.Flag, QStringLiteral("TeamIn"));
+    QCOMPARE(aryRoom[1].Status, Common.RoomStatus_OC_Team);
+    QCOMPARE(aryRoom[0].Status, Common.RoomStatus_VC);
 }
 
 void TestWalkIn::checksInAReservation_data()
