@@ -220,11 +220,13 @@ bool CloseGuestStay(const QString &bldRoomNo, const QString &name, const QString
 {
     BusyCursor busy;
     QSqlQuery update(Db());
-    update.prepare(QStringLiteral("UPDATE GuestInfo SET GoTime=:a,Flag=:b WHERE ((Flag<>:a1) AND (BldRoomNo=:b1) "
-                                  "AND (Name=:c1) AND (CNo=:d1))"));
+    // Only the rows of the stay itself: the guest's reservations of the room
+    // and rows already closed stay as they are.
+    update.prepare(QStringLiteral("UPDATE GuestInfo SET GoTime=:a,Flag=:e WHERE ((BldRoomNo=:b1) AND (Name=:c1) "
+                                  "AND (CNo=:d1) AND ((Flag=:b) OR (Flag=:c) OR (Flag=:d)))"));
     update.bindValue(QStringLiteral(":a"), time);
-    update.bindValue(QStringLiteral(":b"), flag);
-    update.bindValue(QStringLiteral(":a1"), flag);
+    update.bindValue(QStringLiteral(":e"), flag);
+    bindCurrentGuestFlags(update);
     update.bindValue(QStringLiteral(":b1"), bldRoomNo);
     update.bindValue(QStringLiteral(":c1"), name);
     update.bindValue(QStringLiteral(":d1"), cNo);

@@ -28,8 +28,9 @@ bool InsertGuestInfo();
 // Gives the guest's reservation rows in the room the new flag. False on
 // failure (E0065).
 bool ChangeReservationFlag(const QString &bldRoomNo, const QString &name, const QString &cNo, const QString &flag);
-// Closes every row of the guest in the room whose flag differs from flag: it
-// takes the time as GoTime and the flag. False on failure (E0028).
+// Closes the guest's stay in the room: its rows flagged WalkIn, TeamIn or
+// Copy take the time as GoTime and the flag. The guest's reservations of the
+// room stay open. False on failure (E0028).
 bool CloseGuestStay(const QString &bldRoomNo, const QString &name, const QString &cNo, const QDateTime &time,
                     const QString &flag);
 

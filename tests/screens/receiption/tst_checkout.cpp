@@ -4,6 +4,7 @@
 #include "screens/receiption/carderase.h"
 #include "screens/receiption/cardinformation.h"
 #include "screens/receiption/checkout.h"
+#include "screens/receiption/groups.h"
 #include "screens/receiption/guestcard.h"
 #include "screens/receiption/stayrules.h"
 #include "screens/receiption/walkin.h"
@@ -27,6 +28,7 @@ private slots:
     void cleanup() { m_world.reset(); }
     void checksOutWithoutCard_data();
     void checksOutWithoutCard();
+    void checkOutKeepsALaterReservation();
     void refusesWithoutCard_data();
     void refusesWithoutCard();
     void checksOutWithCard();
@@ -170,6 +172,24 @@ void TestCheckOut::checksOutWithoutCard()
     // A vacated room loses its memo; an occupied one keeps it.
     QCOMPARE(aryRoom[0].BeiZhu.isEmpty(), cardCount == 0);
     QVERIFY(isNeedRefreshRooms);
+}
+
+void TestCheckOut::checkOutKeepsALaterReservation()
+{
+    issue(0, QStringLiteral("Anna"));
+    ReservationRequest later;
+    later.rooms = {QStringLiteral("1-101")};
+    later.holder.name = QStringLiteral("Anna");
+    later.holder.cNo = QStringLiteral("PAnna");
+    later.checkIn = kNow.addDays(20);
+    later.checkOut = kNow.addDays(22);
+    QVERIFY(MakeReservation(later, m_texts));
+    showRoom(0);
+    m_world->port.clear();
+    m_world->port.answer(BoxAnswer::Yes);
+    QVERIFY(CheckOutWithoutCard(QStringLiteral("1-101"), QStringLiteral("Anna"), m_texts));
+    QCOMPARE(value("Flag", "GuestInfo WHERE Flag<>'CheckOut'"), QStringLiteral("Reservation"));
+    QCOMPARE(aryRoom[0].ReservCkIn, kNow.addDays(20));
 }
 
 void TestCheckOut::refusesWithoutCard_data()
