@@ -30,11 +30,16 @@ int RunDoor(const SimDevice &device, const QStringList &args)
             if (!device.keptCards().contains(holding.onEncoder))
                 return fail("no such card");
         } else if (args[i] == QLatin1String("--at") && hasValue) {
-            at = QDateTime::fromString(args[++i], QStringLiteral("yyyy-MM-dd HH:mm"));
+            // Seconds are optional: the lock decides to the minute, but its
+            // opening records carry them.
+            const QString text = args[++i];
+            at = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
             if (!at.isValid())
-                return fail("--at takes \"yyyy-MM-dd HH:mm\"");
+                at = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm"));
+            if (!at.isValid())
+                return fail("--at takes \"yyyy-MM-dd HH:mm[:ss]\"");
         } else {
-            return fail("door NAME [--serial S] [--at \"yyyy-MM-dd HH:mm\"] [--deadbolt]");
+            return fail("door NAME [--serial S] [--at \"yyyy-MM-dd HH:mm[:ss]\"] [--deadbolt]");
         }
     }
     const auto card = holding.card();

@@ -28,7 +28,7 @@ const char kUsage[] =
     "  fail kind                 the next write puts the next kind digit on the card\n"
     "  fail readback             the read after the next write answers other card data\n"
     "  fail readback CODE        the read after the next write answers CODE\n"
-    "  door NAME [--serial S] [--at \"yyyy-MM-dd HH:mm\"] [--deadbolt]\n"
+    "  door NAME [--serial S] [--at \"yyyy-MM-dd HH:mm[:ss]\"] [--deadbolt]\n"
     "                            hold the card (on the encoder, or kept card S) to the\n"
     "                            lock of door NAME; prints open, denied: REASON or what\n"
     "                            the card set\n"

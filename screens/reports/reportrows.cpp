@@ -256,14 +256,15 @@ bool isNoCard(const QString &cardId)
     return cardId.compare(QLatin1String("FFFFFFFF"), Qt::CaseInsensitive) == 0;
 }
 
-// The lock that system record 2 names: room index, floor, building in its
-// characters 3-8. The registry room of that full lock number names the report.
+// The lock that system record 2 names: room index, floor and building, a byte
+// each, in its characters 3-8. The building takes its whole byte, as buildings
+// run up to 250. The registry room of that full lock number names the report.
 void nameLock(const QString &address, ReportTable *table)
 {
     const QStringView digits(address);
     curRoom.RomID = HexValue(digits.mid(0, 2)).value_or(0);
     curRoom.FlrNo = HexValue(digits.mid(2, 2)).value_or(0);
-    curRoom.BldNo = HexValue(digits.mid(5, 1)).value_or(0);
+    curRoom.BldNo = HexValue(digits.mid(4, 2)).value_or(0);
     curRoom.LockNo = LockNoOf(curRoom.BldNo, curRoom.FlrNo, curRoom.RomID);
     table->lockNo = curRoom.LockNo;
     if (address.isEmpty())

@@ -1,17 +1,22 @@
 #include "cards/encoder.h"
 #include "cards/encoderlibrary.h"
 #include "core/settings.h"
+#include "core/sharedtexts.h"
 #include "core/state.h"
 #include "encodersim/simdevice.h"
+#include "screens/lockconfig/lockcardissue.h"
 #include "screens/receiption/carderase.h"
 #include "screens/receiption/checkout.h"
 #include "screens/receiption/guestcard.h"
 #include "screens/receiption/walkin.h"
+#include "screens/reports/recordupload.h"
+#include "screens/reports/reportrows.h"
+#include "screens/reports/reportstexts.h"
+#include "screens/staffcards/staffcardissue.h"
 #include "store/cardregister.h"
 #include "store/database.h"
 #include "store/guests.h"
 #include "store/rooms.h"
-#include "support/lockcards.h"
 #include "support/roomrows.h"
 #include "support/testworld.h"
 
@@ -40,6 +45,7 @@ private slots:
     void checkOutCardEndsEarlierGuestCards();
     void clockCardSetsTheLocksClock();
     void recordCardHandsTheOpeningsToTheCollector();
+    void uploadedRecordsNameTheDoorInTheReport();
 
 private:
     // Binds each door's lock with a system card and gives it its lock number,
@@ -47,10 +53,14 @@ private:
     void install(const QStringList &doors);
     // A guest card for the room at index, issued at the clock's time; returns its serial.
     QString issueGuestCard(int index, const QString &name, bool cover = false);
-    // A staff or lock card on a new blank card; returns its serial.
-    QString issueLockCard(const TCardInfo &card, const QString &lockNo = QString());
-    // A staff card of kind for the area, 08:00-18:00 unless given, for 30 days.
-    QString issueStaffCard(int kind, int bldNo = 0, int flrNo = 0, int groupNo = 0, bool accessBolt = false,
+    // A staff or lock configuration card issued as its screen does, on a new
+    // blank card; returns its serial.
+    QString issueStaffCard(const StaffCardFields &fields);
+    QString issueLockCard(const LockCardFields &fields);
+    // A room-number card for the room whose lock number is lockNo.
+    QString issueRoomNumberCard(const QString &lockNo);
+    // A staff card of kind for the area (the group of a group card), 08:00-18:00 unless given, for 30 days.
+    QString issueStaffCard(int kind, int area = 0, int flrNo = 0, bool accessBolt = false,
                            QTime start = QTime(8, 0), QTime end = QTime(18, 0));
     // What the lock of door answers to the kept card serial at the time at.
     QString door(const QString &name, const QString &serial, const QString &at,
@@ -67,11 +77,26 @@ namespace {
 const QDateTime kNow(QDate(2026, 12, 10), QTime(10, 0));
 const QDateTime kTomorrowNoon(QDate(2026, 12, 11), QTime(12, 0));
 
-TCardInfo cardOfKind(int kind)
+StaffCardFields staffCard(int kind)
 {
-    TCardInfo card;
-    card.iType = kind;
-    return card;
+    StaffCardFields fields;
+    fields.kind = kind;
+    fields.typeName = CardTypeNames[kind];
+    fields.expiry = kNow.date().addDays(30);
+    fields.start = QTime(8, 0);
+    fields.end = QTime(18, 0);
+    return fields;
+}
+
+LockCardFields lockCard(int kind, int groupOp = ClearOneGroup, int groupNo = 0)
+{
+    LockCardFields fields;
+    fields.kind = kind;
+    fields.groupOp = groupOp;
+    fields.typeName = kind == kGroupNoCard ? GroupOpName(groupOp) : CardTypeNames[kind];
+    if (kind == kGroupNoCard)
+        fields.field = QString::number(groupNo);
+    return fields;
 }
 
 } // namespace
@@ -106,34 +131,53 @@ QString TestDoors::serialOnEncoder() const
     return QString();
 }
 
-QString TestDoors::issueLockCard(const TCardInfo &card, const QString &lockNo)
+QString TestDoors::issueStaffCard(const StaffCardFields &fields)
 {
     m_world->encoder->sim(QStringLiteral("blank"));
-    if (!IssueLockCard(card, lockNo))
-        return QString();
-    return serialOnEncoder();
+    return IssueStaffCard(fields) == IssueOutcome::Issued ? serialOnEncoder() : QString();
 }
 
-QString TestDoors::issueStaffCard(int kind, int bldNo, int flrNo, int groupNo, bool accessBolt, QTime start,
-                                  QTime end)
+QString TestDoors::issueLockCard(const LockCardFields &fields)
 {
-    TCardInfo card = cardOfKind(kind);
-    card.BldNo = bldNo;
-    card.FlrNo = flrNo;
-    card.GroupNo = groupNo;
-    card.AccessBolt = accessBolt ? 1 : 0;
-    card.StartTime = QDateTime(kNow.date(), start);
-    card.EndTime = QDateTime(kNow.date().addDays(30), end);
-    return issueLockCard(card);
+    m_world->encoder->sim(QStringLiteral("blank"));
+    return IssueLockCard(fields, QStringLiteral("Select a room")) == IssueOutcome::Issued ? serialOnEncoder()
+                                                                                         : QString();
+}
+
+QString TestDoors::issueRoomNumberCard(const QString &lockNo)
+{
+    LockCardFields fields = lockCard(kRoomNoCard);
+    for (const TRoomInfo &room : aryRoom) {
+        if (room.LockNo == lockNo) {
+            fields.room = room;
+            fields.field = room.BldRoomNo;
+        }
+    }
+    return issueLockCard(fields);
+}
+
+QString TestDoors::issueStaffCard(int kind, int area, int flrNo, bool accessBolt, QTime start, QTime end)
+{
+    StaffCardFields fields = staffCard(kind);
+    if (kind == kGroupCard) {
+        fields.memo = QString::number(area);
+    } else {
+        fields.bldNo = area;
+        fields.flrNo = flrNo;
+    }
+    fields.accessBolt = accessBolt;
+    fields.start = start;
+    fields.end = end;
+    return issueStaffCard(fields);
 }
 
 void TestDoors::install(const QStringList &doors)
 {
-    const QString system = issueLockCard(cardOfKind(0));
+    const QString system = issueLockCard(lockCard(kSystemCard));
     QVERIFY(!system.isEmpty());
     for (const QString &name : doors) {
         QVERIFY(door(name, system, QStringLiteral("2026-12-10 09:00")).startsWith(QLatin1String("set: system code")));
-        const QString roomNumber = issueLockCard(cardOfKind(2), name);
+        const QString roomNumber = issueRoomNumberCard(name);
         QVERIFY(!roomNumber.isEmpty());
         QCOMPARE(door(name, roomNumber, QStringLiteral("2026-12-10 09:00")),
                  QStringLiteral("set: lock number ") + name);
@@ -264,13 +308,11 @@ void TestDoors::staffCardsOpenTheirAreaInTheirHours()
     QFETCH(QString, answer);
     install({door});
     for (const QString &setting : groupSettings.split(u' ', Qt::SkipEmptyParts)) {
-        TCardInfo card = cardOfKind(5);
-        card.GroupOp = setting.section(u':', 0, 0).toInt();
-        card.GroupNo = setting.section(u':', 1, 1).toInt();
+        const LockCardFields card = lockCard(kGroupNoCard, setting.section(u':', 0, 0).toInt(),
+                                             setting.section(u':', 1, 1).toInt());
         QVERIFY(this->door(door, issueLockCard(card), QStringLiteral("2026-12-10 09:00")).startsWith("set: groups"));
     }
-    const QString staff = kind == 8 ? issueStaffCard(kind, 0, 0, area, false, start, end)
-                                    : issueStaffCard(kind, area, floor, 0, false, start, end);
+    const QString staff = issueStaffCard(kind, area, floor, false, start, end);
     QVERIFY(!staff.isEmpty());
     QCOMPARE(this->door(door, staff, at), answer);
 }
@@ -355,7 +397,7 @@ void TestDoors::deadboltNeedsTheAccessBolt()
     settings.GuestLLock = accessBolt ? 1 : 0;
     install({QStringLiteral("001001001")});
     const QString card = kind == 6 ? issueGuestCard(0, QStringLiteral("Anna"))
-                                   : issueStaffCard(kind, 0, 0, 0, accessBolt);
+                                   : issueStaffCard(kind, 0, 0, accessBolt);
     QCOMPARE(door(QStringLiteral("001001001"), card, QStringLiteral("2026-12-10 10:05"), {"--deadbolt"}), answer);
     QCOMPARE(door(QStringLiteral("001001001"), card, QStringLiteral("2026-12-10 10:05")), QStringLiteral("open"));
 }
@@ -367,9 +409,9 @@ void TestDoors::blackNameCardBarsACardAtItsLock()
     const QString masterId = curCard.CardID;
     const QString at = QStringLiteral("2026-12-10 10:05");
     QCOMPARE(door(QStringLiteral("001001001"), master, at), QStringLiteral("open"));
-    TCardInfo blackName = cardOfKind(4);
-    blackName.BlackCardID = masterId;
-    const QString barring = issueLockCard(blackName);
+    StaffCardFields blackName = staffCard(kBlackNameCard);
+    blackName.memo = masterId;
+    const QString barring = issueStaffCard(blackName);
     QCOMPARE(door(QStringLiteral("001001001"), barring, at), QStringLiteral("set: barred ") + masterId);
     QCOMPARE(door(QStringLiteral("001001001"), master, at), QStringLiteral("denied: barred card"));
     // A lock that has not seen the black-name card still opens.
@@ -396,7 +438,7 @@ void TestDoors::locksServeOnlyTheirHotel()
     if (installed)
         install({name});
     settings.dlsCoID = 0x123456;
-    const QString card = kind == 6 ? issueGuestCard(0, QStringLiteral("Anna")) : issueLockCard(cardOfKind(kind));
+    const QString card = kind == 6 ? issueGuestCard(0, QStringLiteral("Anna")) : issueLockCard(lockCard(kind));
     QCOMPARE(door(name, card, QStringLiteral("2026-12-10 10:05")), answer);
 }
 
@@ -408,7 +450,7 @@ void TestDoors::checkOutCardEndsEarlierGuestCards()
     const QString master = issueStaffCard(11);
     QCOMPARE(door(name, before, QStringLiteral("2026-12-10 10:05")), QStringLiteral("open"));
     m_world->clock->set(kNow.addSecs(1800));
-    const QString terminate = issueLockCard(cardOfKind(7));
+    const QString terminate = issueStaffCard(staffCard(7));
     QCOMPARE(door(name, terminate, QStringLiteral("2026-12-10 10:30")),
              QStringLiteral("set: guest cards issued before 2026-12-10 10:30 checked out"));
     QCOMPARE(door(name, before, QStringLiteral("2026-12-10 10:35")),
@@ -425,7 +467,7 @@ void TestDoors::clockCardSetsTheLocksClock()
     install({name});
     const QString guest = issueGuestCard(0, QStringLiteral("Anna"));
     // The clock card is written at 10:00 and held to a lock whose clock says 12:00.
-    const QString clock = issueLockCard(cardOfKind(3));
+    const QString clock = issueLockCard(lockCard(kClockCard));
     QCOMPARE(door(name, clock, QStringLiteral("2026-12-10 12:00")), QStringLiteral("set: clock 2026-12-10 10:00"));
     QVERIFY(sim({"doors"}).contains(QLatin1String("\tclock=-120min\t")));
     // An hour after the stay's end by the old clock, one before it by the lock's.
@@ -448,7 +490,7 @@ void TestDoors::recordCardHandsTheOpeningsToTheCollector()
              QStringLiteral("001001001\tlock=001001001\tsystem=FF0000\tclock=+0min\tgroups=none\trecords=1\n"
                             "001002001\tlock=001002001\tsystem=FF0000\tclock=+0min\tgroups=none\trecords=2"));
 
-    const QString record = issueLockCard(cardOfKind(1));
+    const QString record = issueStaffCard(staffCard(1));
     QCOMPARE(door(name, record, QStringLiteral("2026-12-10 10:30")), QStringLiteral("records: 2 taken"));
 
     // Through the library, as the upload reads the collector.
@@ -468,6 +510,43 @@ void TestDoors::recordCardHandsTheOpeningsToTheCollector()
     QCOMPARE(DecodeCardTime(false, records[33].mid(8, 6)), QDateTime(QDate(2026, 12, 10), QTime(10, 20)));
     QCOMPARE(records[34], QStringLiteral("FFFFFFFFFFFFFFFF"));
     QCOMPARE(records[35], QStringLiteral("FFFFFFFFFFFFFFFF"));
+}
+
+void TestDoors::uploadedRecordsNameTheDoorInTheReport()
+{
+    const QString name = QStringLiteral("001001001");
+    install({name});
+    const QString guest = issueGuestCard(0, QStringLiteral("Anna"));
+    const QString guestId = curCard.CardID;
+    QCOMPARE(door(name, guest, QStringLiteral("2026-12-10 10:15:22")), QStringLiteral("open"));
+    QCOMPARE(door(name, guest, QStringLiteral("2026-12-10 18:40:07")), QStringLiteral("open"));
+    QCOMPARE(door(name, guest, QStringLiteral("2026-12-11 07:02:59")), QStringLiteral("open"));
+    const QString record = issueStaffCard(staffCard(1));
+    QCOMPARE(door(name, record, QStringLiteral("2026-12-11 08:00")), QStringLiteral("records: 3 taken"));
+
+    m_world->encoder->sim(QStringLiteral("model collector"));
+    m_world->port.clear();
+    m_world->port.answer(BoxAnswer::Ok);
+    m_world->port.answer(BoxAnswer::Ok);
+    const ReportsTexts texts = ReadReportsTexts();
+    QVERIFY(UploadLockRecords(texts, {}));
+    QCOMPARE(m_world->port.captions(), QStringList({"N9060", "N9061"}));
+
+    ReportTable table;
+    QVERIFY(BuildReport(ReportKind::Open, texts, ReportFilters(), &table));
+    QCOMPARE(table.lockNo, name);
+    QCOMPARE(table.roomName, QStringLiteral("1-101"));
+    // Newest first, to the even second the records carry.
+    const QStringList times = {"2026-12-11 07:02:58", "2026-12-10 18:40:06", "2026-12-10 10:15:22"};
+    for (int i = 0; i < times.size(); ++i) {
+        QCOMPARE(table.rows[i][1], guestId);
+        QCOMPARE(table.rows[i][2], QStringLiteral("Anna"));
+        QCOMPARE(table.rows[i][3], times[i]);
+        QCOMPARE(table.rows[i][4], CardTypeNames[6]);
+    }
+    // The rest fill the last line with no card, then the lock's system records.
+    QCOMPARE(table.rows[3][1], QStringLiteral("FFFFFFFF"));
+    QCOMPARE(table.rows[4][4], QStringLiteral("SYSTEM DATA  1"));
 }
 
 QTEST_GUILESS_MAIN(TestDoors)

@@ -774,7 +774,9 @@ void TestAdmin::reportExportAndUpload()
 
     QFile records(world.folder.file("records.txt"));
     QVERIFY(records.open(QIODevice::WriteOnly));
-    for (int line = 0; line < 9; ++line)
+    // System record 2 names the lock of room 1-101; the rest are zeros.
+    records.write("A1B2C3" + QByteArray(16, '0') + "0001010100000000" + QByteArray(32, '0') + "D4E5");
+    for (int line = 1; line < 9; ++line)
         records.write("A1B2C3" + QByteArray(64, '0') + "D4E5");
     records.close();
     world.encoder->sim("records " + records.fileName());
@@ -785,8 +787,9 @@ void TestAdmin::reportExportAndUpload()
     const Run uploaded = admin({"upload", "--yes"});
     QVERIFY2(uploaded.exitCode == 0, qPrintable(uploaded.err));
     const QStringList opens = admin({"report", "opens"}).out.split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(opens.size(), 37);
-    QCOMPARE(opens[1].split('\t').mid(0, 2), (QStringList{"", "00000000"}));
+    QCOMPARE(opens.size(), 38);
+    QCOMPARE(opens[0], QString("Room No.:  1-101"));
+    QCOMPARE(opens[2].split('\t').mid(0, 2), (QStringList{"", "00000000"}));
     QCOMPARE(opens.last().split('\t')[4], QString("SYSTEM DATA  32"));
 }
 

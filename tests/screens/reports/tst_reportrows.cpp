@@ -27,6 +27,8 @@ private slots:
     void guestsReport_data();
     void guestsReport();
     void openReport();
+    void openReportNamesTheLock_data();
+    void openReportNamesTheLock();
     void emptyReport();
 
 private:
@@ -251,6 +253,32 @@ void TestReportRows::openReport()
     QCOMPARE(table.lockNo, QStringLiteral("001001001"));
     QCOMPARE(curRoom.LockNo, QStringLiteral("001001001"));
     QCOMPARE(table.roomName, QStringLiteral("1-101"));
+}
+
+void TestReportRows::openReportNamesTheLock_data()
+{
+    QTest::addColumn<QString>("address"); // characters 3-8 of system record 2
+    QTest::addColumn<QString>("lockNo");
+    QTest::addColumn<QString>("roomName");
+    QTest::newRow("building 1") << "010101" << "001001001" << "1-101";
+    QTest::newRow("building 16") << "010110" << "016001001" << "16-101";
+    QTest::newRow("building 250") << "0201FA" << "250001002" << "250-102";
+    QTest::newRow("no room of that lock") << "010103" << "003001001" << "";
+}
+
+void TestReportRows::openReportNamesTheLock()
+{
+    if (!m_world)
+        return;
+    QFETCH(QString, address);
+    QVERIFY(AddRoomRow(SampleRoom(16, 1, 1, QStringLiteral("101"))));
+    QVERIFY(AddRoomRow(SampleRoom(250, 1, 2, QStringLiteral("102"))));
+    QVERIFY(LoadAryRoom());
+    QVERIFY(InsertRecordOpen(2, QStringLiteral("00") + address + QStringLiteral("00000000"), DateTimeZero()));
+    ReportTable table;
+    QVERIFY(BuildReport(ReportKind::Open, m_texts, ReportFilters(), &table));
+    QTEST(table.lockNo, "lockNo");
+    QTEST(table.roomName, "roomName");
 }
 
 void TestReportRows::emptyReport()
