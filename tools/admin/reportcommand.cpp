@@ -83,10 +83,11 @@ int RunReport(const ReportCommandOptions &options)
             return 0;
         return ExportReport(texts, table, ReportName(texts, *kind), table.roomName) ? 0 : 1;
     }
-    // The screen names the door's room above the door report; so does this,
-    // when the lock's number is a room of the registry.
+    // The screen names the door's room above the door report. Scripts read
+    // the report itself from the standard output, header first, so the room
+    // goes beside the boxes, to the standard error stream.
     if (!table.roomName.isEmpty())
-        std::printf("%s\n", qPrintable(texts.RoomNo + QStringLiteral(":  ") + table.roomName));
+        std::fprintf(stderr, "%s\n", qPrintable(texts.RoomNo + QStringLiteral(":  ") + table.roomName));
     std::printf("%s\n", qPrintable(table.headers.join(u'\t')));
     for (const QStringList &row : table.rows)
         std::printf("%s\n", qPrintable(row.join(u'\t')));
