@@ -130,3 +130,12 @@ Spread spread(std::vector<double> samples)
     return {samples[samples.size() / 2], samples[samples.size() * 95 / 100], samples.back()};
 }
 
+
+void MeasureOnEachEngine(const std::function<void(Engine)> &measure)
+{
+    measure(Engine::SQLite);
+    if (TestServerAvailable())
+        measure(Engine::PostgreSQL);
+    else
+        std::printf("PostgreSQL: skipped (ZUMERAK_TEST_PGHOST names no server)\n");
+}

@@ -4,6 +4,8 @@
 // 200,000 cards and 100,000 guest stays, generated into the delivered
 // database of the shared connection; and the timing helpers they share.
 
+#include "support/testdatabase.h"
+
 #include <QString>
 
 #include <functional>
@@ -32,3 +34,7 @@ struct Spread {
     double max;
 };
 Spread spread(std::vector<double> samples);
+
+// Runs measure on SQLite, then on PostgreSQL when ZUMERAK_TEST_PGHOST names a
+// server (a line says it was skipped otherwise).
+void MeasureOnEachEngine(const std::function<void(Engine)> &measure);

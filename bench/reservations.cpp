@@ -57,10 +57,6 @@ void measure(Engine engine)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    measure(Engine::SQLite);
-    if (TestServerAvailable())
-        measure(Engine::PostgreSQL);
-    else
-        std::printf("PostgreSQL: skipped (ZUMERAK_TEST_PGHOST names no server)\n");
+    MeasureOnEachEngine(measure);
     return 0;
 }

@@ -102,10 +102,6 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     LoadSharedTexts();
-    measure(Engine::SQLite);
-    if (TestServerAvailable())
-        measure(Engine::PostgreSQL);
-    else
-        std::printf("PostgreSQL: skipped (ZUMERAK_TEST_PGHOST names no server)\n");
+    MeasureOnEachEngine(measure);
     return 0;
 }

@@ -85,10 +85,6 @@ int main(int argc, char *argv[])
         qputenv("ZUMERAK_ENCODER_LIBRARY", ZUMERAK_ENCODER_LIBRARY);
     if (qEnvironmentVariableIsEmpty("ZUMERAK_ENCODER_SIM"))
         qputenv("ZUMERAK_ENCODER_SIM", ZUMERAK_ENCODER_SIM);
-    measure(Engine::SQLite);
-    if (TestServerAvailable())
-        measure(Engine::PostgreSQL);
-    else
-        std::printf("PostgreSQL: skipped (ZUMERAK_TEST_PGHOST names no server)\n");
+    MeasureOnEachEngine(measure);
     return 0;
 }
