@@ -57,14 +57,17 @@ void markRed(QWidget *widget, bool red)
 
 // The centre panel in the operation's light colour, its texts dark on it
 // whatever the skin: the operation's caption yellow on blue, the card count
-// purple, an alert red.
+// purple, an alert red, a ticked box filled dark in a white square.
 QString centrePanelSheet(const QColor &colour)
 {
     return QStringLiteral("#Panel5 { background-color: %1; }"
                           " #Panel5 QLabel, #Panel5 QCheckBox { color: black; background: transparent; }"
                           " #Panel5 QLabel#lblMenu { color: yellow; background-color: darkblue; }"
                           " #Panel5 QLabel#lblCardCount2 { color: purple; }"
-                          " #Panel5 *[alert=\"true\"] { color: #900000; }")
+                          " #Panel5 *[alert=\"true\"] { color: #900000; }"
+                          " #Panel5 QCheckBox::indicator { width: 12px; height: 12px; border: 1px solid black;"
+                          " background: white; }"
+                          " #Panel5 QCheckBox::indicator:checked { background: #202020; }")
         .arg(colour.name());
 }
 

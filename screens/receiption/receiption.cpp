@@ -594,7 +594,7 @@ bool TfrmReceiption::openPanelFor(const QString &mode)
 void TfrmReceiption::cmdWalkInClick()
 {
     if (openPanelFor(QStringLiteral("WalkIn")))
-        Panel4->OpenWalkIn(cmdWalkIn->text());
+        Panel4->OpenWalkIn(m_texts.WalkIn);
 }
 
 void TfrmReceiption::openForGuestCard(const QString &mode, const QString &caption)
@@ -611,17 +611,17 @@ void TfrmReceiption::openForGuestCard(const QString &mode, const QString &captio
 
 void TfrmReceiption::cmdChangeClick()
 {
-    openForGuestCard(QStringLiteral("Change"), cmdChange->text());
+    openForGuestCard(QStringLiteral("Change"), m_texts.Change);
 }
 
 void TfrmReceiption::cmdPostponedClick()
 {
-    openForGuestCard(QStringLiteral("Postpone"), cmdPostponed->text());
+    openForGuestCard(QStringLiteral("Postpone"), m_texts.Postponed);
 }
 
 void TfrmReceiption::cmdCheckOutByCardClick()
 {
-    openForGuestCard(QStringLiteral("CheckOutWithCard"), cmdCheckOutByCard->text());
+    openForGuestCard(QStringLiteral("CheckOutWithCard"), m_texts.CheckOutByCard);
 }
 
 void TfrmReceiption::popupAt(QMenu *menu, QWidget *button)
