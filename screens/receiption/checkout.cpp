@@ -29,16 +29,6 @@ int roomIndexOf(const QString &bldRoomNo)
     return -1;
 }
 
-// The guest of the room's list with that name, or none.
-const TGuestInfo *listedGuestNamed(const QString &name)
-{
-    for (int i = 0; i < lenAryGuest && i < aryGuest.size(); ++i) {
-        if (aryGuest[i].Name == name)
-            return &aryGuest[i];
-    }
-    return nullptr;
-}
-
 QString resultLine(const QString &label, const QString &value)
 {
     return QStringLiteral("%1:  %2").arg(label, value);
@@ -62,6 +52,15 @@ bool CheckOutStay(const QString &cardData, const QString &bldRoomNo, TRoomInfo *
         room->Status = RoomStatusText(settings.FlagCheckOut == 1 ? RoomStatus::VD : RoomStatus::VC);
     }
     return SaveRoomState(*room, -1);
+}
+
+int RoomGuestIndex(const QString &name)
+{
+    for (int i = 0; i < lenAryGuest && i < aryGuest.size(); ++i) {
+        if (aryGuest[i].Name == name)
+            return i;
+    }
+    return -1;
 }
 
 bool CheckOutGuestInRoom(const QString &cardData, const QString &bldRoomNo, const TRoomInfo &room,
@@ -93,12 +92,12 @@ bool CheckOutWithoutCard(const QString &roomNoText, const QString &name, const D
     if (lenAryGuest > 0) {
         // Only a guest of the list can leave: a name that is none of them
         // would close no stay and still lower the room's card count.
-        const TGuestInfo *guest = typed.isEmpty() ? nullptr : listedGuestNamed(typed);
-        if (!guest) {
+        const int listed = typed.isEmpty() ? -1 : RoomGuestIndex(typed);
+        if (listed < 0) {
             ShowWarning(QStringLiteral("N9046"), texts.msgSelectGuest);
             return false;
         }
-        curGuest = *guest;
+        curGuest = aryGuest[listed];
         if (curGuest.BldRoomNo != curRoom.BldRoomNo) {
             ShowError(QStringLiteral("E0033"), QStringLiteral("System Error---E0033\n\ncurRoom.BldRoomNo = ")
                                                    + curRoom.BldRoomNo + QStringLiteral("\ncurGuest.BldRoomNo = ")

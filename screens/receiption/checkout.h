@@ -23,6 +23,10 @@ bool CheckOutStay(const QString &cardData, const QString &bldRoomNo, TRoomInfo *
 bool CheckOutGuestInRoom(const QString &cardData, const QString &bldRoomNo, const TRoomInfo &room,
                          const QString &flag, const QString &cNo, const QString &name);
 
+// The place in the room's guest list (aryGuest, as LoadRoomGuests left it) of
+// the guest named name; -1 when the room has no such guest.
+int RoomGuestIndex(const QString &name);
+
 // Check-out without card of the guest named in the walk-in panel's name field
 // from curRoom, after the operator confirmed it. When the room has guests
 // (aryGuest), the name must be one of them (N9046). True after the success box.

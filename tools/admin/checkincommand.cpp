@@ -2,6 +2,7 @@
 
 #include "core/clock.h"
 #include "core/state.h"
+#include "screens/receiption/checkout.h"
 #include "screens/receiption/deskrights.h"
 #include "screens/receiption/stayrules.h"
 #include "screens/receiption/walkin.h"
@@ -25,13 +26,7 @@ bool openRoom(const CheckInOptions &options, IssueRequest *request)
     request->roomNoText = curRoom.BldRoomNo;
     request->cover = options.cover.value_or(CoverTickedFor(curRoom));
     Currency price;
-    int listed = -1;
-    for (int i = 0; i < lenAryGuest && !options.name.isEmpty(); ++i) {
-        if (aryGuest[i].Name == options.name) {
-            listed = i;
-            break;
-        }
-    }
+    const int listed = options.name.isEmpty() ? -1 : RoomGuestIndex(options.name);
     GuestFields &fields = request->guest;
     if (listed >= 0) {
         // A further card for a guest of the room goes on with that stay.

@@ -21,12 +21,11 @@ bool chooseGuest(const CheckOutOptions &options, const DeskTexts &texts)
     curMenu = QStringLiteral("WalkIn");
     curRoom = aryRoom[ptrAryRoom];
     LoadRoomGuests(curRoom.BldRoomNo);
-    for (int i = 0; i < lenAryGuest; ++i) {
-        if (aryGuest[i].Name == options.name) {
-            ptrAryGuest = i;
-            curGuest = aryGuest[i];
-            return true;
-        }
+    const int listed = RoomGuestIndex(options.name);
+    if (listed >= 0) {
+        ptrAryGuest = listed;
+        curGuest = aryGuest[listed];
+        return true;
     }
     ShowWarning(QStringLiteral("N9046"), texts.msgSelectGuest);
     return false;
